@@ -1,0 +1,3 @@
+#include "common/Errors.h"
+
+EVzError::EVzError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
