@@ -19,3 +19,16 @@ bool WriteAll(const QString& path, const QByteArray& bytes);
 QString TestDataFolder();
 
 } // namespace vztest
+
+// Readable failure messages for Qt strings.
+#include <QStringList>
+#include <ostream>
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
+    *os << '}';
+}
