@@ -23,6 +23,7 @@ public:
     void QueueInput(const QString& text) { m_inputs.push_back(text); }
     void QueueInputCancel() { m_inputs.push_back(std::nullopt); }
     void SetDefaultAnswer(TMsgButton answer) { m_defaultAnswer = answer; }
+    void ClearAnswers() { m_answers.clear(); }
     // Called with every message and question as it is shown (for printing, or for failing a
     // test that did not expect one).
     void SetEcho(std::function<void(const TShown&)> echo) { m_echo = std::move(echo); }
