@@ -36,12 +36,18 @@ TMsgButton TScriptedDialogs::Ask(TMsgKind kind, const QString& text, TMsgButtons
     return TMsgButton::Cancel;
 }
 
-std::optional<QString> TScriptedDialogs::OpenFileName(const TFileDialogOptions&) {
-    if (m_fileNames.empty())
+std::optional<QString> TScriptedDialogs::Take(std::deque<TQueued>& queue) {
+    if (queue.empty())
         return std::nullopt;
-    auto name = m_fileNames.front();
-    m_fileNames.pop_front();
-    return name;
+    const TQueued next = queue.front();
+    queue.pop_front();
+    if (next.Cancel)
+        return std::nullopt;
+    return next.Text;
+}
+
+std::optional<QString> TScriptedDialogs::OpenFileName(const TFileDialogOptions&) {
+    return Take(m_fileNames);
 }
 
 std::optional<QString> TScriptedDialogs::SaveFileName(const TFileDialogOptions& options) {
@@ -51,9 +57,5 @@ std::optional<QString> TScriptedDialogs::SaveFileName(const TFileDialogOptions& 
 std::optional<QString> TScriptedDialogs::InputText(const QString& caption, const QString& prompt,
                                                    const QString&) {
     m_questions.push_back({TMsgKind::Plain, prompt, caption});
-    if (m_inputs.empty())
-        return std::nullopt;
-    auto text = m_inputs.front();
-    m_inputs.pop_front();
-    return text;
+    return Take(m_inputs);
 }

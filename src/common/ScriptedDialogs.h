@@ -18,10 +18,10 @@ public:
     // Answers are taken in order; with none queued, questions get DefaultAnswer (or the first
     // of Yes, Ok offered) and file dialogs are cancelled.
     void QueueAnswer(TMsgButton answer) { m_answers.push_back(answer); }
-    void QueueFileName(const QString& path) { m_fileNames.push_back(path); }
-    void QueueFileCancel() { m_fileNames.push_back(std::nullopt); }
-    void QueueInput(const QString& text) { m_inputs.push_back(text); }
-    void QueueInputCancel() { m_inputs.push_back(std::nullopt); }
+    void QueueFileName(const QString& path) { m_fileNames.push_back({false, path}); }
+    void QueueFileCancel() { m_fileNames.push_back({true, {}}); }
+    void QueueInput(const QString& text) { m_inputs.push_back({false, text}); }
+    void QueueInputCancel() { m_inputs.push_back({true, {}}); }
     void SetDefaultAnswer(TMsgButton answer) { m_defaultAnswer = answer; }
     void ClearAnswers() { m_answers.clear(); }
     // Called with every message and question as it is shown (for printing, or for failing a
@@ -44,8 +44,13 @@ public:
 
 private:
     std::deque<TMsgButton> m_answers;
-    std::deque<std::optional<QString>> m_fileNames;
-    std::deque<std::optional<QString>> m_inputs;
+    struct TQueued {
+        bool Cancel;
+        QString Text;
+    };
+    static std::optional<QString> Take(std::deque<TQueued>& queue);
+    std::deque<TQueued> m_fileNames;
+    std::deque<TQueued> m_inputs;
     std::optional<TMsgButton> m_defaultAnswer;
     std::function<void(const TShown&)> m_echo;
     std::vector<TShown> m_shown;

@@ -672,17 +672,6 @@ void TDataSet::DoDelete() {
 }
 
 void TDataSet::DatabaseWillWrite(bool orderMayChange) {
-    // Keep every value of the current row that is read from the engine: the write may move
-    // the row under the statement that holds it.
-    if (m_hasRow && m_state != dsInsert) {
-        for (int i = 0; i < m_dataFieldCount; ++i) {
-            const size_t f = size_t(i);
-            if (!m_cached[f] && !m_fields[f].Deferred) {
-                m_cache[f] = NormaliseRead(i, DoRead(i));
-                m_cached[f] = 1;
-            }
-        }
-    }
     DoDatabaseWillWrite(orderMayChange);
 }
 

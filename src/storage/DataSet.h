@@ -181,7 +181,8 @@ protected:
     virtual void DoPost(bool inserting, const std::vector<QVariant>& values,
                         const std::vector<bool>& changed);
     virtual void DoDelete();
-    // Before a write elsewhere: keep what the current row needs, note that order may change.
+    // Before any write through the connection: let go of live statements (the row they hold
+    // may move) and note that the order may change; the current row is read again by key.
     virtual void DoDatabaseWillWrite(bool orderMayChange) = 0;
 
     void Notify(TDataEvent event);

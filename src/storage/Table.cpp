@@ -140,6 +140,9 @@ void TTable::DoOpen(std::vector<TFieldDef>& dataFields) {
         }
     }
     m_rowColumnsSql = rowColumns.join(QStringLiteral(", "));
+    if (m_seqWanted.size() != dataFields.size())
+        m_seqWanted.assign(dataFields.size(), 0);
+    m_seq.Finalize();
     m_orderColumns.clear();
     if (!m_indexName.isEmpty()) {
         const TIndexDef* index = def ? def->Index(m_indexName) : nullptr;
@@ -249,8 +252,7 @@ bool TTable::DoSeek(int row) {
     const bool continues = m_seqRow >= 0 && m_seqRow == row - 1;
     if (row == 0 || continues) {
         if (!m_seq.IsValid())
-            m_seq = Database().Prepare(QStringLiteral("SELECT %1 FROM %2%3%4")
-                                           .arg(m_rowColumnsSql, QualifiedName(), WhereClause(), OrderBy()));
+            PrepareWalk();
         if (!continues)
             m_seq.Reset();
         if (m_seq.Step() && m_seq.ColumnInt64(0) == rowId) {
@@ -279,8 +281,46 @@ bool TTable::DoSeek(int row) {
     return true;
 }
 
+void TTable::PrepareWalk() {
+    QStringList columns{QStringLiteral("rowid")};
+    m_seqColumn.assign(m_rowColumn.size(), -1);
+    for (size_t i = 0; i < m_rowColumn.size(); ++i)
+        if (m_seqWanted[i]) {
+            m_seqColumn[i] = int(columns.size());
+            columns << QuoteIdentifier(m_columns[int(i)]);
+        }
+    m_seq = Database().Prepare(QStringLiteral("SELECT %1 FROM %2%3%4")
+                                   .arg(columns.join(QStringLiteral(", ")), QualifiedName(),
+                                        WhereClause(), OrderBy()));
+}
+
+bool TTable::ExtendWalk(int field) {
+    // The walk learns which fields are read: it starts again with the field added and steps
+    // back to the row it stood on, which is cheap because new fields show up on the first rows.
+    m_seqWanted[size_t(field)] = 1;
+    const int row = m_seqRow;
+    PrepareWalk();
+    for (int i = 0; i <= row; ++i)
+        if (!m_seq.Step()) {
+            m_seq.Reset();
+            m_seqRow = -1;
+            return false;
+        }
+    if (m_seq.ColumnInt64(0) != m_rowId) {
+        m_seq.Reset();
+        m_seqRow = -1;
+        return false;
+    }
+    return true;
+}
+
 QVariant TTable::DoRead(int field) {
     const int column = m_rowColumn[size_t(field)];
+    if (m_source == &m_seq && column >= 0) {
+        if (m_seqColumn[size_t(field)] >= 0 || ExtendWalk(field))
+            return m_seq.ColumnValue(m_seqColumn[size_t(field)]);
+        m_source = nullptr;
+    }
     if (column < 0) {
         TSqlStatement& st = Cached(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
                                        .arg(QuoteIdentifier(m_columns[field]), QualifiedName()));

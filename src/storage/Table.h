@@ -53,6 +53,8 @@ private:
     int PositionOf(qint64 rowId) const;
     bool ReadByRowId(qint64 rowId);
     TSqlStatement& Cached(const QString& sql);
+    void PrepareWalk();
+    bool ExtendWalk(int field);
 
     QString m_tableName;
     QString m_indexName;
@@ -63,7 +65,9 @@ private:
     QString m_rowColumnsSql;
     std::vector<qint64> m_keys;
     bool m_keysDirty = true;
-    TSqlStatement m_seq;           // the forward walk in index order
+    TSqlStatement m_seq;           // the forward walk in index order, reading only the
+    std::vector<char> m_seqWanted; // fields read so far (per data field)
+    std::vector<int> m_seqColumn;  // per data field: column in the walk, −1 when not in it
     int m_seqRow = -1;             // row the walk stands on, −1 when not running
     TSqlStatement m_point;         // one row by id
     TSqlStatement* m_source = nullptr; // statement holding the current row, or none

@@ -364,3 +364,23 @@ TEST_F(DataSetTest, TableMissingAFieldIsRefusedOnOpen) {
         EXPECT_EQ(e.Message(), "Table \"Category\" has no field \"Format\".");
     }
 }
+
+TEST_F(DataSetTest, AWalkThatStartsReadingAnotherFieldMidWayReadsTheRightRows) {
+    for (int i = 10; i < 60; ++i)
+        db.Execute("INSERT INTO Event (ID, Name, Start, Notes) VALUES (?1, ?2, ?3, ?4)",
+                   {i, QString("n%1").arg(i), double(100 - i), QString("notes of %1").arg(i)});
+    TTable events(db, "t", "Event");
+    events.Open();
+    for (int pass = 0; pass < 2; ++pass) {
+        int row = 0;
+        for (events.First(); !events.Eof(); events.Next(), ++row) {
+            const int id = events.AsInteger("ID");
+            if (row >= 20 && id >= 10)
+                EXPECT_EQ(events.AsString("Notes"), QString("notes of %1").arg(id)) << row;
+            if (row == 30) {
+                EXPECT_EQ(events.AsString("Name"), QString("n%1").arg(id));
+            }
+        }
+        EXPECT_EQ(row, 54);
+    }
+}
