@@ -375,8 +375,9 @@ TEST_F(DataSetTest, AWalkThatStartsReadingAnotherFieldMidWayReadsTheRightRows) {
         int row = 0;
         for (events.First(); !events.Eof(); events.Next(), ++row) {
             const int id = events.AsInteger("ID");
-            if (row >= 20 && id >= 10)
+            if (row >= 20 && id >= 10) {
                 EXPECT_EQ(events.AsString("Notes"), QString("notes of %1").arg(id)) << row;
+            }
             if (row == 30) {
                 EXPECT_EQ(events.AsString("Name"), QString("n%1").arg(id));
             }
