@@ -34,6 +34,9 @@ double DateValueToLinearDays(TTimeValue value);
 // The default locale's short date format with years widened to four digits ("dd/MM/yyyy" in
 // English (United Kingdom)). The one format for writing and reading entry texts.
 QString ShortDateFormat();
+// A date format with every year field shorter than four digits widened to "yyyy" (quoted
+// text left alone).
+QString WidenShortDateYears(const QString& format);
 // `date` / the date part of `value` in the short date format; empty when there is no such date.
 QString ShortDateText(const QDate& date);
 QString ShortDateText(TTimeValue value);

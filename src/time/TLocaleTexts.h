@@ -51,6 +51,3 @@ private:
     std::vector<TToken> m_tokens;
     bool m_compiled = false;
 };
-
-// The locale's short date format with any year shorter than four digits widened to "yyyy".
-QString WidenShortDateYears(const QString& format);

@@ -8,8 +8,10 @@
 
 namespace {
 
-void FillPicker(const QString& text, TTimeValue& date, QString& pickerText) {
-    if (text.isEmpty()) {
+// A present value must show as a date: a value outside years 1 to 9999 would otherwise give an
+// empty picker, and posting the record again would clear the field.
+void FillPicker(bool present, const QString& text, TTimeValue& date, QString& pickerText) {
+    if (!present) {
         date = 0;
         pickerText.clear();
         return;
@@ -28,8 +30,8 @@ void TTimeEntrySet::UpdateDateBoxes(std::optional<TTimeValue> start,
                                     std::optional<TTimeValue> end, TUnitSystem unit) {
     TEntryTexts texts = ReadEntryTexts(start, end, unit);
     if (unit == usCalendarDates) {
-        FillPicker(texts.StartMajor, StartDate, StartDateText);
-        FillPicker(texts.EndMajor, EndDate, EndDateText);
+        FillPicker(start.has_value(), texts.StartMajor, StartDate, StartDateText);
+        FillPicker(end.has_value(), texts.EndMajor, EndDate, EndDateText);
         return;
     }
     StartMajor = std::move(texts.StartMajor);

@@ -22,10 +22,10 @@ public:
     TTimeValue EndDate = 0;
     QString EndDateText;
 
-    // Fills the set from the record's Start and End (nullopt for NULL). Calendar Dates: each
-    // non-empty text goes to its picker with the date read back from it (an assertion
-    // "Failed to decode dates in TdtmMain.UpdateDateBoxes." when it does not read); an empty one
-    // gives date 0 and an empty text. Other systems: the four box texts.
+    // Fills the set from the record's Start and End (nullopt for NULL), as ReadEntryTexts splits
+    // them. Calendar Dates: a present value's text goes to its picker with the date read back
+    // from it (the assertion "Failed to decode dates in TdtmMain.UpdateDateBoxes." when there is
+    // no readable text); a NULL gives date 0 and an empty text. Other systems: the four boxes.
     void UpdateDateBoxes(std::optional<TTimeValue> start, std::optional<TTimeValue> end,
                          TUnitSystem unit);
 
