@@ -31,8 +31,7 @@ std::vector<TRangeArgs> MixedRanges() {
             end = start + std::floor(next() * 400);
         } else {
             start = ParseTimeValue(QString::number(int(next() * 4000) - 1000),
-                                   i % 3 ? QString::number(int(next() * 12) + 1) : QString(),
-                                   unit);
+                                   i % 3 ? QString::number(int(next() * 12) + 1) : QString(), unit);
             end = start + next() * 30;
         }
         ranges.push_back({i % 17 == 0, i % 4 == 0, unit, start, end});

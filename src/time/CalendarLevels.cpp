@@ -28,10 +28,18 @@ TTimeValue FirstDay(int year, int month = 1) {
 
 QString OrdinalSuffix(int day) {
     switch (day) {
-    case 1: case 21: case 31: return QStringLiteral("st");
-    case 2: case 22: return QStringLiteral("nd");
-    case 3: case 23: return QStringLiteral("rd");
-    default: return QStringLiteral("th");
+    case 1:
+    case 21:
+    case 31:
+        return QStringLiteral("st");
+    case 2:
+    case 22:
+        return QStringLiteral("nd");
+    case 3:
+    case 23:
+        return QStringLiteral("rd");
+    default:
+        return QStringLiteral("th");
     }
 }
 
@@ -52,11 +60,16 @@ QString CalendarLabelText(int level, TTimeValue date) {
     case 1:
         return texts.DayName(d.dayOfWeek(), false) + QLatin1Char(' ') + dayNumber +
                OrdinalSuffix(day);
-    case 2: return QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
-    case 3: return texts.StandaloneMonthName(month, true) + QLatin1Char(' ') + FourDigitYear(year);
-    case 4: return texts.StandaloneMonthName(month, true);
-    case 5: return texts.StandaloneMonthName(month, false);
-    case 6: return texts.StandaloneMonthName(month, false).left(1);
+    case 2:
+        return QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
+    case 3:
+        return texts.StandaloneMonthName(month, true) + QLatin1Char(' ') + FourDigitYear(year);
+    case 4:
+        return texts.StandaloneMonthName(month, true);
+    case 5:
+        return texts.StandaloneMonthName(month, false);
+    case 6:
+        return texts.StandaloneMonthName(month, false).left(1);
     default: // 7 to 9: the year; decade and century bands are labelled by their first year
         return level == 7 ? FourDigitYear(year) : FourDigitYear(year) + QLatin1Char('s');
     }
@@ -64,9 +77,16 @@ QString CalendarLabelText(int level, TTimeValue date) {
 
 QString CalendarLabelSample(int level) {
     CheckLevel(level);
-    static const char* const samples[CalendarLabelLevelCount] = {
-        "Thursday 30th September 2000", "Thur 30th", "30", "September 2000", "September", "Dec",
-        "M", "2000", "2000's", "2000's"};
+    static const char* const samples[CalendarLabelLevelCount] = {"Thursday 30th September 2000",
+                                                                 "Thur 30th",
+                                                                 "30",
+                                                                 "September 2000",
+                                                                 "September",
+                                                                 "Dec",
+                                                                 "M",
+                                                                 "2000",
+                                                                 "2000's",
+                                                                 "2000's"};
     return QString::fromLatin1(samples[level]);
 }
 
@@ -81,10 +101,17 @@ TTimeValue CalendarPeriodStart(int level, TTimeValue date) {
         return std::trunc(date);
     const int year = d.year();
     switch (level) {
-    case 3: case 4: case 5: case 6: return FirstDay(year, d.month());
-    case 7: return FirstDay(year);
-    case 8: return FirstDay(year - year % 10);
-    default: return FirstDay(year - year % 100);
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        return FirstDay(year, d.month());
+    case 7:
+        return FirstDay(year);
+    case 8:
+        return FirstDay(year - year % 10);
+    default:
+        return FirstDay(year - year % 100);
     }
 }
 
@@ -96,11 +123,17 @@ TTimeValue CalendarPeriodNext(int level, TTimeValue date) {
         return std::trunc(date) + CalendarPeriodDays(level);
     const int year = d.year();
     switch (level) {
-    case 3: case 4: case 5: case 6:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         return d.month() == 12 ? FirstDay(year + 1) : FirstDay(year, d.month() + 1);
-    case 7: return FirstDay(year + 1);
-    case 8: return FirstDay(year - year % 10 + 10);
-    default: return FirstDay(year - year % 100 + 100);
+    case 7:
+        return FirstDay(year + 1);
+    case 8:
+        return FirstDay(year - year % 10 + 10);
+    default:
+        return FirstDay(year - year % 100 + 100);
     }
 }
 

@@ -44,8 +44,8 @@ TTimeValue DateTimeToValue(const QDate& date, const QTime& time) {
     if (!date.isValid())
         return 0.0;
     const double day = DateToValue(date);
-    const double fraction = time.isValid() ? double(time.msecsSinceStartOfDay()) / MsecsPerDay
-                                           : 0.0;
+    const double fraction =
+        time.isValid() ? double(time.msecsSinceStartOfDay()) / MsecsPerDay : 0.0;
     return day < 0 ? day - fraction : day + fraction;
 }
 

@@ -72,9 +72,12 @@ QString ReadableDateImpl(TTimeValue value, const TLocaleTexts& texts) {
 
 QString ReadableValueImpl(TTimeValue value, TUnitSystem unit, const TLocaleTexts& texts) {
     switch (unit) {
-    case usCalendarDates: return texts.FormatShortDate(ValueToDate(value));
-    case usYearsAndMonths: return ReadableDateImpl(value, texts);
-    default: break;
+    case usCalendarDates:
+        return texts.FormatShortDate(ValueToDate(value));
+    case usYearsAndMonths:
+        return ReadableDateImpl(value, texts);
+    default:
+        break;
     }
     const bool majorOnly = IsMajorOnly(value);
     const QString major = WholeNumberText(std::trunc(value));
@@ -106,7 +109,8 @@ QString ReadableValueImpl(TTimeValue value, TUnitSystem unit, const TLocaleTexts
         return (majorOnly ? major : Fixed(value, 3, texts)) + QStringLiteral("km");
     case usMetresAndCentimetres:
         return (majorOnly ? major : Fixed(value, 2, texts)) + QStringLiteral("m");
-    default: return {};
+    default:
+        return {};
     }
 }
 

@@ -36,8 +36,7 @@ QString JoinRange(const QString& first, const QString& second, const QString& se
 QString RangeText(bool startIsNull, bool endIsNull, TUnitSystem unit, TTimeValue start,
                   TTimeValue end);
 // The same with NULL fields as empty optionals.
-QString RangeText(TUnitSystem unit, std::optional<TTimeValue> start,
-                  std::optional<TTimeValue> end);
+QString RangeText(TUnitSystem unit, std::optional<TTimeValue> start, std::optional<TTimeValue> end);
 
 // A Years and Months range covers one month: see ReadableText.cpp for the rule.
 bool IsOneMonthRange(TTimeValue start, TTimeValue end);

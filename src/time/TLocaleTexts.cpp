@@ -160,16 +160,36 @@ QString TLocaleTexts::FormatShortDate(const QDate& date) const {
     out.reserve(16);
     for (const TToken& t : m_tokens) {
         switch (t.Kind) {
-        case TTokenKind::Literal: out += t.Text; break;
-        case TTokenKind::Day: AppendNumber(out, day, 1); break;
-        case TTokenKind::Day2: AppendNumber(out, day, 2); break;
-        case TTokenKind::DayShort: out += m_shortDays[date.dayOfWeek()]; break;
-        case TTokenKind::DayLong: out += m_longDays[date.dayOfWeek()]; break;
-        case TTokenKind::Month: AppendNumber(out, month, 1); break;
-        case TTokenKind::Month2: AppendNumber(out, month, 2); break;
-        case TTokenKind::MonthShort: out += m_shortMonths[month]; break;
-        case TTokenKind::MonthLong: out += m_longMonths[month]; break;
-        case TTokenKind::Year4: AppendNumber(out, year, 4); break;
+        case TTokenKind::Literal:
+            out += t.Text;
+            break;
+        case TTokenKind::Day:
+            AppendNumber(out, day, 1);
+            break;
+        case TTokenKind::Day2:
+            AppendNumber(out, day, 2);
+            break;
+        case TTokenKind::DayShort:
+            out += m_shortDays[date.dayOfWeek()];
+            break;
+        case TTokenKind::DayLong:
+            out += m_longDays[date.dayOfWeek()];
+            break;
+        case TTokenKind::Month:
+            AppendNumber(out, month, 1);
+            break;
+        case TTokenKind::Month2:
+            AppendNumber(out, month, 2);
+            break;
+        case TTokenKind::MonthShort:
+            out += m_shortMonths[month];
+            break;
+        case TTokenKind::MonthLong:
+            out += m_longMonths[month];
+            break;
+        case TTokenKind::Year4:
+            AppendNumber(out, year, 4);
+            break;
         }
     }
     return out;

@@ -33,8 +33,18 @@ public:
     QString FormatShortDate(const QDate& date) const;
 
 private:
-    enum class TTokenKind { Literal, Day, Day2, DayShort, DayLong, Month, Month2, MonthShort,
-                            MonthLong, Year4 };
+    enum class TTokenKind {
+        Literal,
+        Day,
+        Day2,
+        DayShort,
+        DayLong,
+        Month,
+        Month2,
+        MonthShort,
+        MonthLong,
+        Year4
+    };
     struct TToken {
         TTokenKind Kind;
         QString Text;

@@ -21,8 +21,11 @@ void TMultiUnit::AssignValue(TTimeValue value) {
 
 TTimeValue TMultiUnit::Value() const {
     switch (m_state) {
-    case msDate: return m_date;
-    case msValue: return m_value;
-    default: throw EAssertionFailed(QStringLiteral("Multiunit unassigned."));
+    case msDate:
+        return m_date;
+    case msValue:
+        return m_value;
+    default:
+        throw EAssertionFailed(QStringLiteral("Multiunit unassigned."));
     }
 }

@@ -26,8 +26,8 @@ void FillPicker(bool present, const QString& text, TTimeValue& date, QString& pi
 
 } // namespace
 
-void TTimeEntrySet::UpdateDateBoxes(std::optional<TTimeValue> start,
-                                    std::optional<TTimeValue> end, TUnitSystem unit) {
+void TTimeEntrySet::UpdateDateBoxes(std::optional<TTimeValue> start, std::optional<TTimeValue> end,
+                                    TUnitSystem unit) {
     TEntryTexts texts = ReadEntryTexts(start, end, unit);
     if (unit == usCalendarDates) {
         FillPicker(start.has_value(), texts.StartMajor, StartDate, StartDateText);

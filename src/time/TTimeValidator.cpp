@@ -84,8 +84,7 @@ QString TTimeValidator::ValidateUnits() const {
     const int startMajor = BoxNumber(StartMajor, 0);
     const int endMajor = BoxNumber(EndMajor, 0);
     if ((startMajor < 0 && !StartMinor.isEmpty()) || (endMajor < 0 && !EndMinor.isEmpty()))
-        return QStringLiteral(
-            "Please do not use months with BC dates, they are not applicable.");
+        return QStringLiteral("Please do not use months with BC dates, they are not applicable.");
     const int startMinor = BoxNumber(StartMinor, 1);
     const int endMinor = BoxNumber(EndMinor, 1);
     if (startMinor < 0 || endMinor < 0)
@@ -95,8 +94,7 @@ QString TTimeValidator::ValidateUnits() const {
         (StartMajor.isEmpty() && !StartMinor.isEmpty()))
         return QStringLiteral(
             "Please include major units if you are going to specify minor units.");
-    if (!StartMajor.isEmpty() && !EndMajor.isEmpty() &&
-        StartMinor.isEmpty() != EndMinor.isEmpty())
+    if (!StartMajor.isEmpty() && !EndMajor.isEmpty() && StartMinor.isEmpty() != EndMinor.isEmpty())
         return QStringLiteral("Please include both minor units if you are going to use them.");
     if (!EndMajor.isEmpty()) {
         bool endBeforeStart = false;

@@ -24,8 +24,8 @@ bool ValidateEventTime(const QString& startMajor, const QString& startMinor,
                        double endDate, const QString& startDateText, const QString& endDateText,
                        int mode, bool required, const QString& name) {
     TTimeValidator validator(mode);
-    validator.Assign(startMajor, endMajor, startMinor, endMinor, startDate, endDate,
-                     startDateText, endDateText, required, name);
+    validator.Assign(startMajor, endMajor, startMinor, endMinor, startDate, endDate, startDateText,
+                     endDateText, required, name);
     if (validator.Validate())
         return false;
     Dialogs().Warning(validator.Message());
@@ -38,8 +38,7 @@ double RoundToHundredths(double value) {
     return std::trunc(value * 100 + 0.5) / 100;
 }
 
-std::optional<TTimeValue> EntryValue(const QString& major, const QString& minor,
-                                     TUnitSystem unit) {
+std::optional<TTimeValue> EntryValue(const QString& major, const QString& minor, TUnitSystem unit) {
     if (IsEmptyEntryText(major, unit) && IsEmptyEntryText(minor, unit))
         return std::nullopt;
     return ParseTimeValue(major, minor, unit);
@@ -76,8 +75,8 @@ TEntryTexts ReadEntryTexts(std::optional<TTimeValue> start, std::optional<TTimeV
 }
 
 std::optional<QString> NumberLengthProblem(double value) {
-    const QString printed = std::isfinite(value) ? QString::number(std::round(value), 'f', 0)
-                                                 : QString::number(value);
+    const QString printed =
+        std::isfinite(value) ? QString::number(std::round(value), 'f', 0) : QString::number(value);
     if (std::isfinite(value) && printed.size() <= NumberLengthLimit)
         return std::nullopt;
     return QStringLiteral("Number too big (%1). Make sure no numbers are more than %2 digits "

@@ -15,8 +15,8 @@ inline constexpr std::array<const char*, UnitSystemCount> UnitMajorShortNames = 
     "yr", "yr", "day", "hr", "step", "km", "m", ""};
 inline constexpr std::array<const char*, UnitSystemCount> UnitMajorLongNames = {
     "Year", "Year", "Day", "Hour", "Step", "Kilometre", "Metre", "Calendar Date"};
-inline constexpr std::array<int, UnitSystemCount> UnitMinorPerMajor = {12, 52, 24, 60, 10, 1000,
-                                                                       100, 1};
+inline constexpr std::array<int, UnitSystemCount> UnitMinorPerMajor = {12, 52,   24,  60,
+                                                                       10, 1000, 100, 1};
 inline constexpr std::array<const char*, UnitSystemCount> UnitMinorShortNames = {
     "mth", "wk", "hr", "min", "", "m", "cm", ""};
 inline constexpr std::array<const char*, UnitSystemCount> UnitMinorLongNames = {
@@ -27,16 +27,22 @@ inline constexpr std::array<const char*, UnitSystemCount> UnitQuantityNames = {
 
 // Captions of the eight unit commands of the main window.
 inline constexpr std::array<const char*, UnitSystemCount> UnitMenuCaptions = {
-    "Years and Months",  "Years and Weeks (legacy)", "Days and Hours",
-    "Hours and Minutes", "Steps",                    "Kilometres and Metres",
-    "Metres and Centimetres", "Calendar Dates"};
+    "Years and Months",
+    "Years and Weeks (legacy)",
+    "Days and Hours",
+    "Hours and Minutes",
+    "Steps",
+    "Kilometres and Metres",
+    "Metres and Centimetres",
+    "Calendar Dates"};
 
 // The order in which lists offer the unit systems: Calendar Dates first, then codes 0 to 6.
 inline constexpr std::array<TUnitSystem, UnitSystemCount> UnitSystemOrder = {
-    usCalendarDates, usYearsAndMonths,      usYearsAndWeeks,       usDaysAndHours,
-    usHoursAndMinutes, usSteps, usKilometresAndMetres, usMetresAndCentimetres};
+    usCalendarDates,   usYearsAndMonths, usYearsAndWeeks,       usDaysAndHours,
+    usHoursAndMinutes, usSteps,          usKilometresAndMetres, usMetresAndCentimetres};
 
-// Typed accessors of the tables.
+// Typed accessors of the tables; `unit` is one of the eight codes (UnitSystemFromCode turns a
+// stored number into one).
 QString MajorShortName(TUnitSystem unit);
 QString MajorLongName(TUnitSystem unit);
 int MinorPerMajor(TUnitSystem unit);

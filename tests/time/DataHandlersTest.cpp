@@ -5,8 +5,7 @@
 
 namespace {
 
-template <typename F>
-QString AssertionOf(F f) {
+template <typename F> QString AssertionOf(F f) {
     try {
         f();
     } catch (const EAssertionFailed& e) {

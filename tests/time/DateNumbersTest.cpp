@@ -59,7 +59,8 @@ TEST(DateNumbers, MillisecondsRoundTripAcrossTheWholeRange) {
         const QDate date = QDate::fromJulianDay(first + qint64(next() % quint64(days)));
         const QTime time = QTime::fromMSecsSinceStartOfDay(int(next() % 86400000));
         const QDateTime dt(date, time, Qt::UTC);
-        ASSERT_EQ(ValueToDateTime(DateTimeToValue(dt)), dt) << dt.toString(Qt::ISODateWithMs).toStdString();
+        ASSERT_EQ(ValueToDateTime(DateTimeToValue(dt)), dt)
+            << dt.toString(Qt::ISODateWithMs).toStdString();
     }
 }
 
@@ -92,7 +93,7 @@ TEST(DateNumbers, LinearDaysOrderNegativeNumbersByTime) {
 
 TEST(ShortDateFormat, WidensTwoDigitYearsOfTheDefaultLocale) {
     const std::pair<const char*, const char*> cases[] = {
-        {"en_GB", "dd/MM/yyyy"},      {"en_US", "M/d/yyyy"},  {"de_DE", "dd.MM.yyyy"},
+        {"en_GB", "dd/MM/yyyy"},     {"en_US", "M/d/yyyy"},    {"de_DE", "dd.MM.yyyy"},
         {"bg_BG", "d.MM.yyyy 'г'."}, {"ko_KR", "yyyy. M. d."}, {"ja_JP", "yyyy/MM/dd"}};
     for (auto [name, format] : cases) {
         TLocaleScope scope{QLocale(QString::fromLatin1(name))};
@@ -103,7 +104,7 @@ TEST(ShortDateFormat, WidensTwoDigitYearsOfTheDefaultLocale) {
 }
 
 TEST(ShortDateFormat, WritesLikeTheLocaleAndReadsItsOwnTextsBack) {
-    const QDate dates[] = {QDate(1, 1, 1),   QDate(44, 3, 5),     QDate(1899, 12, 30),
+    const QDate dates[] = {QDate(1, 1, 1),     QDate(44, 3, 5),    QDate(1899, 12, 30),
                            QDate(2001, 3, 21), QDate(2000, 2, 29), QDate(9999, 12, 31)};
     for (const char* name : {"en_GB", "en_US", "de_DE", "bg_BG", "ko_KR", "fa_IR", "ar_EG"}) {
         const QLocale locale{QString::fromLatin1(name)};

@@ -9,8 +9,8 @@
 namespace {
 
 TEST(YearText, WritesBcForNegativeYearsAndNoAd) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", ""}, {"-44", "44 BC"}, {"0", "0"}, {"-0", "0"}, {"1990", "1990"}, {"5", "5"}};
+    const std::pair<const char*, const char*> cases[] = {{"", ""},    {"-44", "44 BC"}, {"0", "0"},
+                                                         {"-0", "0"}, {"1990", "1990"}, {"5", "5"}};
     for (auto [number, expected] : cases)
         EXPECT_EQ(YearText(number), QString::fromLatin1(expected)) << number;
 }
@@ -132,10 +132,14 @@ TEST(RangeText, NullFlagsWinOverTheValuesPassed) {
 }
 
 TEST(GeneralFloatText, WritesTheShortestExactText) {
-    const std::pair<double, const char*> cases[] = {
-        {1991.5, "1991.5"},   {0.0002, "0.0002"}, {1e6, "1000000"},    {1e20, "1e+20"},
-        {-1990.25, "-1990.25"}, {0.0, "0"},       {1990 + 2.0 / 12, "1990.1666666666667"},
-        {1e-7, "1e-07"}};
+    const std::pair<double, const char*> cases[] = {{1991.5, "1991.5"},
+                                                    {0.0002, "0.0002"},
+                                                    {1e6, "1000000"},
+                                                    {1e20, "1e+20"},
+                                                    {-1990.25, "-1990.25"},
+                                                    {0.0, "0"},
+                                                    {1990 + 2.0 / 12, "1990.1666666666667"},
+                                                    {1e-7, "1e-07"}};
     for (auto [value, expected] : cases)
         EXPECT_EQ(GeneralFloatText(value), QString::fromLatin1(expected)) << value;
 }

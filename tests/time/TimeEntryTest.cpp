@@ -73,9 +73,11 @@ TEST(StoreStartEnd, AnEndBeforeTheStartFailsWithBothValues) {
         const char* Expected;
     };
     const TCase cases[] = {
-        {usYearsAndMonths, "1991", "1990", "End must be after Start. Start: 1991.0002, End: 1990.0002"},
+        {usYearsAndMonths, "1991", "1990",
+         "End must be after Start. Start: 1991.0002, End: 1990.0002"},
         {usDaysAndHours, "-5", "-6", "End must be after Start. Start: -5.0002, End: -6.0002"},
-        {usCalendarDates, "22/03/2001", "21/03/2001", "End must be after Start. Start: 36972, End: 36971"},
+        {usCalendarDates, "22/03/2001", "21/03/2001",
+         "End must be after Start. Start: 36972, End: 36971"},
     };
     for (const TCase& c : cases) {
         try {

@@ -36,9 +36,9 @@ void PrintTo(const TUnitBoxCase& c, std::ostream* os) {
 
 // Each row is one problem or none; rows with several problems check the order of the checks.
 const TUnitBoxCase UnitBoxCases[] = {
-    {"", "", "", "", false, "", NoProblem},  // a blank optional row
+    {"", "", "", "", false, "", NoProblem}, // a blank optional row
     {"", "", "", "", true, "", NameMsg},
-    {"5", "", "", "", false, "", NameMsg},   // not blank, so it needs a name
+    {"5", "", "", "", false, "", NameMsg}, // not blank, so it needs a name
     {"", "", "", "", false, "A", StartMsg},
     {"", "", "abc", "", true, "A", StartMsg}, // start before numbers
     {"", "3", "", "", true, "A", StartMsg},   // start before minor-without-major
@@ -75,8 +75,8 @@ class UnitBoxValidation : public ::testing::TestWithParam<TUnitBoxCase> {};
 TEST_P(UnitBoxValidation, ReportsTheFirstProblemInOrder) {
     const TUnitBoxCase& c = GetParam();
     TTimeValidator validator(vmMultiUnit);
-    validator.Assign(c.StartMajor, c.EndMajor, c.StartMinor, c.EndMinor, 0, 0, {}, {},
-                     c.Required, c.Name);
+    validator.Assign(c.StartMajor, c.EndMajor, c.StartMinor, c.EndMinor, 0, 0, {}, {}, c.Required,
+                     c.Name);
     EXPECT_EQ(validator.Validate(), *c.Expected == '\0');
     EXPECT_EQ(validator.Message(), QString::fromUtf8(c.Expected));
 }
@@ -102,8 +102,8 @@ constexpr double Ms = 1.0 / 86400000;
 
 const TDateCase DateCases[] = {
     {0, 0, "", "", false, "", NoProblem},
-    {36971, 0, "", "", true, "", NameMsg},             // a date without text is no date
-    {0, 36971, "", "x", true, "A", StartMsg},           // only an end date picked
+    {36971, 0, "", "", true, "", NameMsg},    // a date without text is no date
+    {0, 36971, "", "x", true, "A", StartMsg}, // only an end date picked
     {36971, 0, "", "", false, "A", StartMsg},
     {1.0, 0, "31/12/1899", "", true, "A", YearMsg},
     {-1.25, 0, "29/12/1899", "", true, "A", YearMsg},
@@ -112,8 +112,8 @@ const TDateCase DateCases[] = {
     {36972, 36971, "x", "x", true, "A", EndAfterMsg},
     {36971, 36971 + Ms / 2, "x", "x", true, "A", EndAfterMsg}, // under a millisecond apart
     {36971, 36971 + 2 * Ms, "x", "x", true, "A", NoProblem},
-    {36971, -5.5, "x", "x", true, "A", EndAfterMsg},           // an end before 1899
-    {36972, 36971, "x", "", true, "A", NoProblem},             // the end picker is empty
+    {36971, -5.5, "x", "x", true, "A", EndAfterMsg}, // an end before 1899
+    {36972, 36971, "x", "", true, "A", NoProblem},   // the end picker is empty
     {36971, 36972, "x", "x", true, "A", NoProblem},
 };
 

@@ -100,16 +100,16 @@ TEST(SplitTimeValue, ChangingTheUnitSystemReadsTheSameStoredValueAnew) {
 
 TEST(IsMajorOnly, TestsTheFractionRoundedToFourPlaces) {
     const std::pair<double, bool> cases[] = {
-        {1990.0002, true}, {0.0002, true},   {5.00024, true},  {5.00026, false},
-        {1990.0, false},   {1990.5, false},  {-44.0002, false}, {-0.0002, false},
-        {1990 + 2.0 / 12, false}};
+        {1990.0002, true}, {0.0002, true},   {5.00024, true},
+        {5.00026, false},  {1990.0, false},  {1990.5, false},
+        {-44.0002, false}, {-0.0002, false}, {1990 + 2.0 / 12, false}};
     for (auto [value, expected] : cases)
         EXPECT_EQ(IsMajorOnly(value), expected) << value;
 }
 
 TEST(AddMajorOnlyMarker, MarksWholeNumbersAwayFromZero) {
-    const std::pair<double, double> cases[] = {
-        {12.5, 12.5}, {12, 12.0002}, {-3, -3.0002}, {0, 0.0002}, {-0.0, 0.0002}, {-7.25, -7.25}};
+    const std::pair<double, double> cases[] = {{12.5, 12.5}, {12, 12.0002},  {-3, -3.0002},
+                                               {0, 0.0002},  {-0.0, 0.0002}, {-7.25, -7.25}};
     for (auto [value, expected] : cases) {
         double v = value;
         AddMajorOnlyMarker(v);

@@ -15,11 +15,9 @@ struct TUnitCase {
 
 const TUnitCase UnitCases[] = {
     {usYearsAndMonths, "Years and Months", "Years and Months", "Year", "Month (1-12)", "Date"},
-    {usYearsAndWeeks, "Years and Weeks", "Years and Weeks (legacy)", "Year", "Week (1-52)",
-     "Date"},
+    {usYearsAndWeeks, "Years and Weeks", "Years and Weeks (legacy)", "Year", "Week (1-52)", "Date"},
     {usDaysAndHours, "Days and Hours", "Days and Hours", "Day", "Hour (0-23)", "Date/Time"},
-    {usHoursAndMinutes, "Hours and Minutes", "Hours and Minutes", "Hour", "Minute (0-59)",
-     "Time"},
+    {usHoursAndMinutes, "Hours and Minutes", "Hours and Minutes", "Hour", "Minute (0-59)", "Time"},
     {usSteps, "Steps", "Steps", "Step", " (1-10)", "Step"},
     {usKilometresAndMetres, "Kilometres and Metres", "Kilometres and Metres", "Kilometre",
      "Metre (0-999)", "Distance"},
