@@ -16,8 +16,8 @@ inline constexpr double MaxDateValue = 2958465.0;
 
 // The date (at midnight) as a number; 0.0 for an invalid date.
 TTimeValue DateToValue(const QDate& date);
-// The date-time as shown by its date() and time() (the wall-clock reading, whatever its time
-// spec); 0.0 for an invalid date-time.
+// The date-time as shown by its date() and time() (the wall-clock reading, whatever its zone);
+// 0.0 for an invalid date-time.
 TTimeValue DateTimeToValue(const QDateTime& dateTime);
 TTimeValue DateTimeToValue(const QDate& date, const QTime& time);
 
