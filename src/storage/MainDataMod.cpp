@@ -3,7 +3,9 @@
 #include "common/Dialogs.h"
 #include "common/Errors.h"
 #include "common/Progress.h"
+#include "storage/EventTimes.h"
 #include "storage/TimelineState.h"
+#include "time/ReadableText.h"
 
 TdtmMain::TdtmMain()
     : tblEvent(ffDB, QStringLiteral("tblEvent"), QStringLiteral("Event")),
@@ -26,15 +28,18 @@ TdtmMain::TdtmMain()
         try {
             if (ds.IsNull(QStringLiteral("ID")))
                 ds.SetValue(QStringLiteral("ID"), ds.RecordCount() > 0 ? NextEventID() : 1);
-            if (!m_skipDateEntry && Seams.PrePostTimeStep)
-                Seams.PrePostTimeStep(ds);
+            if (!m_skipDateEntry && m_entryEdited) {
+                WriteStartEnd(ds, EntrySet.PrePostValues(m_timeline ? m_timeline->Units()
+                                                                    : usCalendarDates));
+                m_entryEdited = false;
+            }
         } catch (const EAbort&) {
             throw;
         } catch (const EVzError& e) {
-            Dialogs().Warning(OopsText(e.Message()));
+            Dialogs().Warning(PostTimeErrorText(e.Message()));
             throw EAbort();
         } catch (const std::exception& e) {
-            Dialogs().Warning(OopsText(QString::fromLocal8Bit(e.what())));
+            Dialogs().Warning(PostTimeErrorText(QString::fromLocal8Bit(e.what())));
             throw EAbort();
         }
     };
@@ -78,23 +83,9 @@ QString TdtmMain::DefaultEventSql() {
     return QStringLiteral("select * from Event A\r\nleft join Category B on A.CategoryID = B.ID");
 }
 
-QString TdtmMain::OopsText(const QString& error) {
-    const QString checklist = QStringLiteral(
-        "* Check dates \u2013 check End value is greater than Start Value.\r\n"
-        "* Don't use numbers larger than 9 digits.\r\n"
-        "* You can have a start date only, but not an end date only.\r\n"
-        "* Don't use commas.");
-    return QStringLiteral("Oops! There was a problem. This event hasn't updated but no damage has "
-                          "been done.\r\n\r\nMake sure you check the following:\r\n%1\r\n\r\n"
-                          "(The actual error was:\r\n%2)")
-        .arg(checklist, error);
-}
-
 void TdtmMain::AddDerivedFields(TDataSet& events) {
     events.AddCalculatedField(QStringLiteral("Date"), TFieldType::String, 100,
                               [this](TDataSet& ds) -> QVariant {
-                                  if (!Seams.DateText)
-                                      return QString();
                                   static const QString startName = QStringLiteral("Start");
                                   static const QString endName = QStringLiteral("End");
                                   const int start = ds.FieldIndex(startName);
@@ -105,9 +96,9 @@ void TdtmMain::AddDerivedFields(TDataSet& events) {
                                   const QVariant e = ds.Value(end);
                                   const TUnitSystem units =
                                       m_timeline ? m_timeline->Units() : usCalendarDates;
-                                  return Seams.DateText(!s.isValid(), !e.isValid(), units,
-                                                        s.isValid() ? s.toDouble() : 0.0,
-                                                        e.isValid() ? e.toDouble() : 0.0);
+                                  return RangeText(!s.isValid(), !e.isValid(), units,
+                                                   s.isValid() ? s.toDouble() : 0.0,
+                                                   e.isValid() ? e.toDouble() : 0.0);
                               });
     // Declared for the data-entry grid and never filled.
     for (const char* name : {"StartFriendly", "EndFriendly"})
@@ -183,14 +174,26 @@ void TdtmMain::ShowEventCount() {
 }
 
 void TdtmMain::UpdateDateBoxes() {
-    if (!Seams.UpdateDateBoxes)
+    if (m_boxRefreshGuard)
         return;
+    const TUnitSystem units = m_timeline ? m_timeline->Units() : usCalendarDates;
     m_scrolling = true;
+    m_entryEdited = false;
     try {
-        Seams.UpdateDateBoxes();
+        if (tblEvent.Active() && !tblEvent.IsEmpty())
+            EntrySet.UpdateDateBoxes(OptionalTime(tblEvent, QStringLiteral("Start")),
+                                     OptionalTime(tblEvent, QStringLiteral("End")), units);
+        else
+            EntrySet.UpdateDateBoxes(std::nullopt, std::nullopt, units);
+    } catch (const EAssertionFailed&) {
+        // A calendar value no date can show (a timeline switched from another unit system):
+        // the boxes stay empty, and since they were not edited the row keeps its values.
+        EntrySet = TTimeEntrySet{};
     } catch (...) {
         m_scrolling = false;
         throw;
     }
+    if (Seams.EntrySetChanged)
+        Seams.EntrySetChanged();
     m_scrolling = false;
 }

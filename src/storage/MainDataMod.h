@@ -10,6 +10,7 @@
 #include "storage/Database.h"
 #include "storage/Query.h"
 #include "storage/Table.h"
+#include "time/TTimeEntrySet.h"
 #include "time/TimeTypes.h"
 
 #include <functional>
@@ -33,15 +34,17 @@ public:
     TTable tblEvent2;       // import staging tables, opened only while an import runs
     TTable tblCategory2;
 
+    // The main window's time entry boxes as data. They follow the current event row; when the
+    // user has changed them (MarkEntrySetEdited), the event table's pre-post step takes Start
+    // and End from them unless SkipDateEntry is set. Posts of rows whose boxes were not touched
+    // keep their stored values exactly (re-reading the box texts would round them).
+    TTimeEntrySet EntrySet;
+    void MarkEntrySetEdited() { m_entryEdited = true; }
+    bool EntrySetEdited() const { return m_entryEdited; }
+
     struct TSeams {
-        // Text of the calculated "Date" field (readable start-to-end range).
-        std::function<QString(bool startIsNull, bool endIsNull, TUnitSystem units, double start,
-                              double end)>
-            DateText;
-        // Takes the row's Start and End from the main window's time entry boxes.
-        std::function<void(TDataSet& event)> PrePostTimeStep;
-        // Fills the main window's time entry boxes from the current event row.
-        std::function<void()> UpdateDateBoxes;
+        // The entry set was filled from the current row: the entry widgets show it again.
+        std::function<void()> EntrySetChanged;
         // An event row was inserted: hide the new-timeline panel and show the axis.
         std::function<void()> EventInserted;
         // A group row was inserted; true when the groups window is visible (it then takes the
@@ -77,14 +80,17 @@ public:
     // "%d/%d events": rows of the event query (0 when closed) and of the event table.
     void ShowEventCount();
     QString EventCountText();
+    // Fills EntrySet from the current event row (empty texts without one); nothing while the
+    // box-refresh guard is set.
     void UpdateDateBoxes();
     // True while the entry boxes are being filled from the current row.
     bool Scrolling() const { return m_scrolling; }
+    // Set while the user types in an entry box that put the row into editing.
+    void SetBoxRefreshGuard(bool on) { m_boxRefreshGuard = on; }
+    bool BoxRefreshGuard() const { return m_boxRefreshGuard; }
 
     // The initial text of the event query.
     static QString DefaultEventSql();
-    // The warning shown when the pre-post step fails.
-    static QString OopsText(const QString& error);
     static QString RecordExistsText() { return QStringLiteral("That record already exists."); }
 
 private:
@@ -94,6 +100,8 @@ private:
     TTimelineState* m_timeline = nullptr;
     bool m_skipDateEntry = false;
     bool m_scrolling = false;
+    bool m_boxRefreshGuard = false;
+    bool m_entryEdited = false;
 };
 
 // Sets the programmatic-entry flag for the lifetime of the guard, so posts made by code keep

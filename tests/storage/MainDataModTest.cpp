@@ -38,9 +38,10 @@ TEST_F(MainDataModTest, NewIdsAreTheLargestPlusOne) {
 }
 
 TEST_F(MainDataModTest, FailedPrePostStepShowsTheOopsTextAndKeepsTheRowInEditing) {
-    dm.Seams.PrePostTimeStep = [](TDataSet&) {
-        throw EVzError("End must be after Start. Start: 5, End: 3");
-    };
+    timeline.SetUnits(usSteps);
+    dm.EntrySet.StartMajor = "5";
+    dm.EntrySet.EndMajor = "3";
+    dm.MarkEntrySetEdited();
     dm.tblEvent.Insert();
     dm.tblEvent.SetValue("Name", "typed");
     EXPECT_THROW(dm.tblEvent.Post(), EAbort);
@@ -48,27 +49,48 @@ TEST_F(MainDataModTest, FailedPrePostStepShowsTheOopsTextAndKeepsTheRowInEditing
     EXPECT_EQ(dm.tblEvent.AsString("Name"), "typed");
     ASSERT_EQ(dialogs.Shown().size(), 1u);
     EXPECT_EQ(dialogs.Shown()[0].Kind, TMsgKind::Warning);
-    EXPECT_EQ(dialogs.Shown()[0].Text,
-              QString::fromUtf8("Oops! There was a problem. This event hasn't updated but no damage has "
-                                "been done.\r\n\r\nMake sure you check the following:\r\n"
-                                "* Check dates \xE2\x80\x93 check End value is greater than Start Value.\r\n"
-                                "* Don't use numbers larger than 9 digits.\r\n"
-                                "* You can have a start date only, but not an end date only.\r\n"
-                                "* Don't use commas.\r\n\r\n(The actual error was:\r\n"
-                                "End must be after Start. Start: 5, End: 3)"));
+    const QString text = dialogs.Shown()[0].Text;
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(
+        "Oops! There was a problem. This event hasn't updated but no damage has been done.\r\n\r\n"
+        "Make sure you check the following:\r\n"
+        "* Check dates \xE2\x80\x93 check End value is greater than Start Value.\r\n"
+        "* Don't use numbers larger than 9 digits.\r\n"
+        "* You can have a start date only, but not an end date only.\r\n"
+        "* Don't use commas.\r\n\r\n(The actual error was:\r\nEnd must be after Start. Start: ")))
+        << text.toStdString();
     dm.tblEvent.Cancel();
     EXPECT_EQ(dm.tblEvent.RecordCount(), 0) << "nothing was written";
 
-    int steps = 0;
-    dm.Seams.PrePostTimeStep = [&](TDataSet&) { ++steps; };
-    AddEvent("skipped", 1);
-    EXPECT_EQ(steps, 0) << "programmatic posts keep their own Start and End";
-    dm.tblEvent.Edit();
-    dm.tblEvent.SetValue("Notes", "n");
+    dm.EntrySet.EndMajor = "7";
+    dm.EntrySet.EndMinor = "";
+    dm.MarkEntrySetEdited();
+    dm.tblEvent.Insert();
+    dm.tblEvent.SetValue("Name", "from the boxes");
     dm.tblEvent.Post();
-    EXPECT_EQ(steps, 1);
+    EXPECT_DOUBLE_EQ(dm.tblEvent.AsFloat("Start"), 5.0002);
+    EXPECT_DOUBLE_EQ(dm.tblEvent.AsFloat("End"), 7.0002);
 }
 
+TEST_F(MainDataModTest, PostsKeepStoredTimesUnlessTheBoxesWereEdited) {
+    // A calendar start at 18:00 and a Steps-like fraction the boxes cannot show exactly.
+    const double start = 36000.75, end = 36010.123;
+    {
+        TSkipDateEntryScope skip(dm);
+        dm.tblEvent.Insert();
+        dm.tblEvent.SetValue("Name", "precise");
+        dm.tblEvent.SetValue("Start", start);
+        dm.tblEvent.SetValue("End", end);
+        dm.tblEvent.Post();
+    }
+    dm.tblEvent.First(); // the boxes now mirror the row
+    EXPECT_FALSE(dm.EntrySet.StartDateText.isEmpty());
+    dm.tblEvent.Edit();
+    dm.tblEvent.SetValue("X", 125); // what placing an event in its bay writes
+    dm.tblEvent.Post();
+    EXPECT_EQ(dm.tblEvent.AsFloat("Start"), start);
+    EXPECT_EQ(dm.tblEvent.AsFloat("End"), end);
+    EXPECT_TRUE(dialogs.Shown().empty());
+}
 TEST_F(MainDataModTest, RejectedPostShowsRecordExistsAndPropagates) {
     AddEvent("a", 1);
     TSkipDateEntryScope skip(dm);
@@ -136,42 +158,50 @@ TEST_F(MainDataModTest, EventCountTextFollowsQueryAndTable) {
 }
 
 TEST_F(MainDataModTest, DerivedFieldsOfEventRows) {
-    dm.Seams.DateText = [](bool startNull, bool endNull, TUnitSystem units, double s, double e) {
-        return QString("%1%2:%3-%4").arg(startNull).arg(endNull).arg(int(units)).arg(s + e);
-    };
-    timeline.SetUnits(usSteps);
+    timeline.SetUnits(usYearsAndMonths);
     dm.ffDB.Execute("INSERT INTO Category (ID, Name) VALUES (4, 'Kings')");
     {
         TSkipDateEntryScope skip(dm);
         dm.tblEvent.Insert();
         dm.tblEvent.SetValue("Name", "x");
-        dm.tblEvent.SetValue("Start", 2.0);
+        dm.tblEvent.SetValue("Start", 1990 + 2.0 / 12);
+        dm.tblEvent.SetValue("End", 1995.0002);
         dm.tblEvent.SetValue("CategoryID", 4);
         dm.tblEvent.Post();
     }
-    EXPECT_EQ(dm.tblEvent.AsString("Date"), "01:4-2");
+    EXPECT_EQ(dm.tblEvent.AsString("Date"), "Mar 1990 - 1995");
     EXPECT_EQ(dm.tblEvent.AsString("Category"), "Kings");
     EXPECT_EQ(dm.tblEvent.AsString("Group"), "Kings");
     EXPECT_EQ(dm.tblEvent.AsString("StartFriendly"), "");
     dm.qryEvent.Close();
     dm.qryEvent.Open();
-    EXPECT_EQ(dm.qryEvent.AsString("Date"), "01:4-2");
+    EXPECT_EQ(dm.qryEvent.AsString("Date"), "Mar 1990 - 1995");
     EXPECT_EQ(dm.qryEvent.AsString("Category.Name"), "Kings");
     EXPECT_EQ(dm.qryEvent.AsInteger("Category.ID"), 4);
+    timeline.SetUnits(usCalendarDates); // values are read in the new system, not converted
+    EXPECT_EQ(dm.qryEvent.AsString("Date"), "12/06/1905 - 17/06/1905");
 }
 
 TEST_F(MainDataModTest, EntryBoxesFollowTheCurrentRowUnlessEditing) {
-    AddEvent("a", 1);
-    AddEvent("b", 2);
+    timeline.SetUnits(usDaysAndHours);
+    AddEvent("a", 5.25);
+    AddEvent("b", 6.0002);
     int fills = 0;
     bool markSeen = false;
-    dm.Seams.UpdateDateBoxes = [&] {
+    dm.Seams.EntrySetChanged = [&] {
         ++fills;
         markSeen = dm.Scrolling();
     };
     dm.tblEvent.First();
+    EXPECT_EQ(dm.EntrySet.StartMajor, "5");
+    EXPECT_EQ(dm.EntrySet.StartMinor, "6");
     dm.tblEvent.Next();
+    EXPECT_EQ(dm.EntrySet.StartMajor, "6");
+    EXPECT_EQ(dm.EntrySet.StartMinor, "");
     EXPECT_EQ(fills, 2);
     EXPECT_TRUE(markSeen);
     EXPECT_FALSE(dm.Scrolling());
+    dm.SetBoxRefreshGuard(true);
+    dm.tblEvent.First();
+    EXPECT_EQ(dm.EntrySet.StartMajor, "6") << "the guard keeps the box being typed in";
 }
