@@ -2,6 +2,8 @@
 #include "app/TimelineDocument.h"
 #include "cli/CliCommand.h"
 #include "common/Errors.h"
+#include "storage/EventTimes.h"
+#include "time/TmLnDateUtils.h"
 
 #include <QFileInfo>
 
@@ -12,18 +14,6 @@ QString RequireFile(const TCliArgs& args) {
     if (args.Positional().size() != 1)
         throw TCliUsageError{QStringLiteral("Give exactly one timeline file.")};
     return args.Positional().first();
-}
-
-double RequireNumber(const QString& option, const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        throw TCliRefused{QStringLiteral("The value of --%1 is not a number: %2").arg(option, text)};
-    return value;
-}
-
-QString Number(const QVariant& v) {
-    return v.isValid() ? QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest) : QString();
 }
 
 int RunNew(const TCliArgs& args) {
@@ -48,28 +38,62 @@ int RunNew(const TCliArgs& args) {
     return 0;
 }
 
+// A date typed for Calendar Dates: the short date format or yyyy-mm-dd.
+struct TTypedDate {
+    TTimeValue Value = 0;
+    QString Text;
+};
+
+TTypedDate ReadTypedDate(const QString& option, const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return {};
+    QDate date = QDate::fromString(t, Qt::ISODate);
+    if (!date.isValid())
+        date = ReadShortDate(t);
+    if (!date.isValid())
+        throw TCliRefused{QStringLiteral("The value of --%1 is not a date: %2 (type it as %3 or yyyy-mm-dd)")
+                              .arg(option, text, ShortDateFormat().toLower())};
+    return {DateToValue(date), ShortDateText(date)};
+}
+
 int RunAdd(const TCliArgs& args) {
-    args.AllowOnly({QStringLiteral("name"), QStringLiteral("start"), QStringLiteral("end"),
-                    QStringLiteral("description")});
+    args.AllowOnly({QStringLiteral("name"), QStringLiteral("start"), QStringLiteral("start-minor"),
+                    QStringLiteral("end"), QStringLiteral("end-minor"), QStringLiteral("description")});
     const QString path = RequireFile(args);
     const auto name = args.Option(QStringLiteral("name"));
     const auto start = args.Option(QStringLiteral("start"));
     if (!name || !start)
         throw TCliUsageError{QStringLiteral("--name and --start are required.")};
-    const double startValue = RequireNumber(QStringLiteral("start"), *start);
-    std::optional<double> endValue;
-    if (const auto end = args.Option(QStringLiteral("end")))
-        endValue = RequireNumber(QStringLiteral("end"), *end);
+    auto text = [&](const char* option) {
+        return args.Option(QString::fromLatin1(option)).value_or(QString()).trimmed();
+    };
 
     TTimelineDocument doc;
     TCliSession session(doc);
     CliOpen(doc, path, true);
     TdtmMain& dm = doc.Data();
+    const TUnitSystem units = doc.Timeline().Units();
+    QString startMajor = start->trimmed(), startMinor = text("start-minor");
+    QString endMajor = text("end"), endMinor = text("end-minor");
+    if (units == usCalendarDates) {
+        if (!startMinor.isEmpty() || !endMinor.isEmpty())
+            throw TCliUsageError{QStringLiteral("Calendar Dates take no minor values.")};
+        const TTypedDate startDate = ReadTypedDate(QStringLiteral("start"), startMajor);
+        const TTypedDate endDate = ReadTypedDate(QStringLiteral("end"), endMajor);
+        if (ValidateEventTime({}, {}, {}, {}, startDate.Value, endDate.Value, startDate.Text,
+                              endDate.Text, ValidatorModeFor(units), true, *name))
+            return 1;
+        startMajor = startDate.Text;
+        endMajor = endDate.Text;
+    } else if (ValidateEventTime(startMajor, startMinor, endMajor, endMinor, 0, 0, {}, {},
+                                 ValidatorModeFor(units), true, *name)) {
+        return 1;
+    }
     TSkipDateEntryScope skip(dm);
     dm.tblEvent.Insert();
     dm.tblEvent.SetValue(QStringLiteral("Name"), *name);
-    dm.tblEvent.SetValue(QStringLiteral("Start"), startValue);
-    dm.tblEvent.SetValue(QStringLiteral("End"), endValue ? QVariant(*endValue) : QVariant());
+    StoreStartEnd(startMajor, startMinor, endMajor, endMinor, units, dm.tblEvent);
     if (const auto description = args.Option(QStringLiteral("description")))
         dm.tblEvent.SetValue(QStringLiteral("Description"), *description);
     dm.tblEvent.SetValue(QStringLiteral("Formatting"), QString());
@@ -88,9 +112,29 @@ int RunList(const TCliArgs& args) {
     CliOpen(doc, path, false);
     TQuery& q = doc.Data().qryEvent;
     for (q.First(); !q.Eof(); q.Next())
-        CliOut(QStringLiteral("%1\t%2\t%3\t%4")
-                   .arg(q.AsString(QStringLiteral("ID")), Number(q.Value(QStringLiteral("Start"))),
-                        Number(q.Value(QStringLiteral("End"))), q.AsString(QStringLiteral("Name"))));
+        CliOut(QStringLiteral("%1\t%2").arg(q.AsString(QStringLiteral("Date")),
+                                            q.AsString(QStringLiteral("Name"))
+                                                .replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    return 0;
+}
+
+int RunUnits(const TCliArgs& args) {
+    args.AllowOnly({});
+    if (args.Positional().size() != 2)
+        throw TCliUsageError{QStringLiteral("Give the timeline file and the unit system code.")};
+    bool ok = false;
+    const int code = args.Positional()[1].toInt(&ok);
+    if (!ok || !IsValidUnitSystem(code))
+        throw TCliUsageError{QStringLiteral("The unit system code must be 0 to 7.")};
+    TTimelineDocument doc;
+    TCliSession session(doc);
+    CliOpen(doc, args.Positional()[0], true);
+    if (doc.Timeline().Units() != TUnitSystem(code)) {
+        // Stored values are not converted: they are read in the new system from now on.
+        doc.Timeline().SetUnits(TUnitSystem(code));
+        doc.Timeline().SetModified(true);
+        CliSave(doc);
+    }
     return 0;
 }
 
@@ -119,9 +163,13 @@ TCliSession::~TCliSession() {
 void RegisterStorageCommands(TCliRegistry& registry) {
     registry.push_back({QStringLiteral("new"), QStringLiteral("new ") + kFile + QStringLiteral(" [--units CODE]"), {}, RunNew});
     registry.push_back({QStringLiteral("add"),
-                        QStringLiteral("add ") + kFile + QStringLiteral(" --name TEXT --start VALUE [--end VALUE] [--description TEXT]"),
+                        QStringLiteral("add ") + kFile +
+                            QStringLiteral(" --name TEXT --start TEXT [--start-minor TEXT] [--end TEXT]"
+                                           " [--end-minor TEXT] [--description TEXT]"),
                         {},
                         RunAdd});
     registry.push_back({QStringLiteral("list"), QStringLiteral("list ") + kFile, {}, RunList});
+    registry.push_back({QStringLiteral("units"), QStringLiteral("units ") + kFile + QStringLiteral(" CODE"), {},
+                        RunUnits});
     registry.push_back({QStringLiteral("info"), QStringLiteral("info ") + kFile, {}, RunInfo});
 }

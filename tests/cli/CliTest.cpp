@@ -17,6 +17,10 @@ struct TRun {
 
 TRun Cli(const QStringList& args) {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "en_GB.UTF-8");
+    env.insert("LANG", "en_GB.UTF-8");
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(VZ_CLI_PATH), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -30,22 +34,64 @@ protected:
     QString file = folder + "/T.tml";
 };
 
-TEST_F(CliTest, NewAddListInfo) {
-    ASSERT_EQ(Cli({"new", file, "--units", "4"}).Status, 0);
+TEST_F(CliTest, NewAddListInfoInYearsAndMonths) {
+    ASSERT_EQ(Cli({"new", file, "--units", "0"}).Status, 0);
     EXPECT_TRUE(IsValidTimelineFile(file));
-    const TRun first = Cli({"add", file, "--name", "Moon landing", "--start", "1969.5", "--end=1969.6",
-                            "--description", "Apollo 11"});
+    const TRun first = Cli({"add", file, "--name", "Moon\r\nlanding", "--start", "1969", "--start-minor", "7",
+                            "--end=1972", "--end-minor=12", "--description", "Apollo"});
     ASSERT_EQ(first.Status, 0) << first.Err.toStdString();
     EXPECT_EQ(first.Out, "1\n");
-    EXPECT_EQ(Cli({"add", file, "--name=Point", "--start=-44"}).Out, "2\n");
+    EXPECT_EQ(Cli({"add", file, "--name=Caesar", "--start=-44"}).Out, "2\n");
     const TRun list = Cli({"list", file});
     EXPECT_EQ(list.Status, 0);
-    EXPECT_EQ(list.Out, "1\t1969.5\t1969.6\tMoon landing\n2\t-44\t\tPoint\n");
+    EXPECT_EQ(list.Out, "Jul 1969 - Dec 1972\tMoon landing\n44 BC\tCaesar\n");
     const TRun info = Cli({"info", file});
     EXPECT_TRUE(info.Out.contains("Events: 2\n")) << info.Out.toStdString();
     EXPECT_TRUE(info.Out.contains("Groups: 0\n"));
-    EXPECT_TRUE(info.Out.contains("Units: 4\n"));
+    EXPECT_TRUE(info.Out.contains("Units: 0\n"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"T.tml"}) << "no working files are left";
+
+    // Values are not converted when the unit system changes: 1969 + 6/12 now reads as a day.
+    ASSERT_EQ(Cli({"units", file, "2"}).Status, 0);
+    EXPECT_EQ(Cli({"list", file}).Out, "12:00 day 1969 - 22:00 day 1972\tMoon landing\n00:00 day -44\tCaesar\n");
+}
+
+TEST_F(CliTest, CalendarDatesTakeShortOrIsoDates) {
+    ASSERT_EQ(Cli({"new", file}).Status, 0);
+    ASSERT_EQ(Cli({"add", file, "--name", "Apollo 11", "--start", "16/07/1969", "--end", "1969-07-24"}).Status, 0);
+    ASSERT_EQ(Cli({"add", file, "--name", "Landing", "--start", "1969-07-20"}).Status, 0);
+    EXPECT_EQ(Cli({"list", file}).Out, "16/07/1969 - 24/07/1969\tApollo 11\n20/07/1969\tLanding\n");
+}
+
+TEST_F(CliTest, InvalidEntriesAreRefusedWithTheValidatorsMessages) {
+    ASSERT_EQ(Cli({"new", file, "--units", "0"}).Status, 0);
+    ASSERT_EQ(Cli({"new", folder + "/C.tml"}).Status, 0);
+    const QByteArray before = vztest::ReadAll(file);
+    struct TCase {
+        QString target;
+        QStringList args;
+        const char* message;
+    };
+    const TCase cases[] = {
+        {file, {"--name", "x", "--start", "1990", "--end", "1990"},
+         "Please make sure the end value is greater than the start."},
+        {file, {"--name", "x", "--start", "12.5"}, "Please only enter numbers."},
+        {file, {"--name", "x", "--start", "-44", "--start-minor", "3"},
+         "Please do not use months with BC dates, they are not applicable."},
+        {file, {"--name", "", "--start", "5"}, "Please enter a name for the event."},
+        {file, {"--name", "x", "--start", "5", "--end-minor", "3"},
+         "Please include major units if you are going to specify minor units."},
+        {folder + "/C.tml", {"--name", "x", "--start", "1899-12-31"}, "Please make sure dates are 1900 or later."},
+        {folder + "/C.tml", {"--name", "x", "--start", "tomorrow"}, "is not a date"},
+    };
+    for (const TCase& c : cases) {
+        const TRun r = Cli(QStringList{"add", c.target} + c.args);
+        EXPECT_EQ(r.Status, 1) << c.message;
+        EXPECT_TRUE(r.Err.contains(c.message)) << r.Err.toStdString();
+        EXPECT_TRUE(r.Out.isEmpty());
+    }
+    EXPECT_EQ(vztest::ReadAll(file), before);
+    EXPECT_EQ(Cli({"list", folder + "/C.tml"}).Out, "");
 }
 
 TEST_F(CliTest, WrongUsageAndRefusedInputLeaveTheFileAlone) {
@@ -61,7 +107,6 @@ TEST_F(CliTest, WrongUsageAndRefusedInputLeaveTheFileAlone) {
         {{"frobnicate", file}, 2, "Unknown command"},
         {{"add", file, "--name", "x"}, 2, "--start"},
         {{"add", file, "--name", "x", "--start"}, 2, "needs a value"},
-        {{"add", file, "--name", "x", "--start", "soon"}, 1, "not a number"},
         {{"list", file, "--colour", "red"}, 2, "Unknown option"},
         {{"new", file}, 1, "already exists"},
         {{"new", folder + "/N.tml", "--units", "9"}, 2, "0 to 7"},
@@ -83,13 +128,13 @@ TEST_F(CliTest, WrongUsageAndRefusedInputLeaveTheFileAlone) {
 
 TEST_F(CliTest, AFolderInUseIsReadFromACopyAndNeverChanged) {
     ASSERT_EQ(Cli({"new", file}).Status, 0);
-    ASSERT_EQ(Cli({"add", file, "--name", "a", "--start", "1"}).Status, 0);
+    ASSERT_EQ(Cli({"add", file, "--name", "a", "--start", "1900-01-01"}).Status, 0);
     vztest::WriteAll(folder + "/Event.ff2", "another timeline is open here");
     const QByteArray before = vztest::ReadAll(file);
     const TRun list = Cli({"list", file});
     EXPECT_EQ(list.Status, 0);
-    EXPECT_EQ(list.Out, "1\t1\t\ta\n");
-    const TRun add = Cli({"add", file, "--name", "b", "--start", "2"});
+    EXPECT_EQ(list.Out, "01/01/1900\ta\n");
+    const TRun add = Cli({"add", file, "--name", "b", "--start", "1900-01-02"});
     EXPECT_EQ(add.Status, 1);
     EXPECT_EQ(vztest::ReadAll(file), before);
     EXPECT_EQ(vztest::ReadAll(folder + "/Event.ff2"), QByteArray("another timeline is open here"));
