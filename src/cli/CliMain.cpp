@@ -56,7 +56,16 @@ void CliClose(TTimelineDocument& doc) {
     doc.File().CloseTimeline();
 }
 
+// Qt's note about a missing runtime folder says nothing to a user of the tool.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (type != QtDebugMsg)
+        CliErr(message);
+}
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietMessages);
     // Fonts and pictures need a GUI application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
