@@ -65,6 +65,9 @@ void TDatabase::Open(const QString& folder) {
         sqlite3_limit(m_db, SQLITE_LIMIT_ATTACHED, 10);
         sqlite3_create_function(m_db, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                 &UpperFunction, nullptr, nullptr);
+        // LIKE compares as stored (tags are matched without case folding); name and
+        // description searches upper-case both sides.
+        RunSimple(m_db, QStringLiteral("PRAGMA case_sensitive_like=ON"));
         sqlite3_create_function(m_db, "lower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                 &LowerFunction, nullptr, nullptr);
         const QFileInfoList files =
