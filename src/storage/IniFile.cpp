@@ -132,6 +132,18 @@ QStringList TIniFile::Keys(const QString& section) const {
     return result;
 }
 
+bool TIniFile::SectionExists(const QString& section) const {
+    return m_impl->Ini.GetSectionSize(Utf8(section).c_str()) >= 0;
+}
+
+void TIniFile::EraseSection(const QString& section) {
+    m_impl->Ini.Delete(Utf8(section).c_str(), nullptr);
+}
+
+void TIniFile::DeleteKey(const QString& section, const QString& key) {
+    m_impl->Ini.Delete(Utf8(section).c_str(), Utf8(key).c_str());
+}
+
 QByteArray TIniFile::ToBytes() const {
     std::string out;
     m_impl->Ini.Save(out, false);

@@ -41,6 +41,11 @@ public:
     QStringList Sections() const;
     QStringList Keys(const QString& section) const;
 
+    bool SectionExists(const QString& section) const;
+    // Removes a section with all its keys, or one key.
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& key);
+
     // Writes the whole file back. Throws EVzError when it cannot be written.
     void UpdateFile();
 
