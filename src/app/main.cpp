@@ -1,6 +1,7 @@
 // Vezizivu: one instance per user session; the main window, then the main loop.
 #include "app/ApplicationTitle.h"
 #include "app/TSingleInstance.h"
+#include "app/ui/TAppEventFilter.h"
 #include "app/ui/TQtDialogs.h"
 #include "app/ui/TVezizivuApplication.h"
 #include "app/ui/TfrmMain.h"
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
     if (auto* qtDialogs = dynamic_cast<TQtDialogs*>(dialogs.get()))
         qtDialogs->SetFallbackParent(&window);
     app.SetErrorHandler([&window](const std::exception& e) { window.HandleError(e); });
-    app.SetHintsAllowed([&window] { return window.HintsOn(); });
+    TAppEventFilter inputRules([&window] { return window.HintsOn(); });
+    app.installEventFilter(&inputRules);
     CloseOnTerminate(window);
     window.show();
     const int result = app.exec();

@@ -72,7 +72,7 @@ QToolButton* TRibbon::MakeToolButton(const TCommandDef& def, QWidget* parent) {
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
         auto sync = [button, action] {
-            button->setText(action->text());
+            button->setText(action->iconText());
             button->setIcon(action->icon());
             button->setToolTip(action->toolTip());
             button->setEnabled(action->isEnabled());
