@@ -52,7 +52,8 @@ TRibbon::TRibbon(TActionRegistry& actions, QWidget* parent) : QTabWidget(parent)
         "QWidget#RibbonPage QToolButton:hover { background: #dde8f6; border-color: #a9c2e4; }"
         "QWidget#RibbonPage QToolButton:pressed { background: #c6daf2; }"
         "QWidget#RibbonPage QToolButton:disabled { color: #9aa0a8; }"
-        "QWidget#RibbonPage QToolButton::menu-indicator { subcontrol-position: bottom center; bottom: -2px; }"));
+        "QWidget#RibbonPage QToolButton[popupMode=\"2\"] { padding-bottom: 12px; }"
+        "QWidget#RibbonPage QToolButton::menu-indicator { subcontrol-origin: padding; subcontrol-position: bottom center; }"));
 }
 
 QToolButton* TRibbon::MakeToolButton(const TCommandDef& def, QWidget* parent) {

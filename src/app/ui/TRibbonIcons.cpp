@@ -184,7 +184,7 @@ void Draw(QPainter& p, TGlyph g, const QColor& c) {
         break;
     case TGlyph::Cross:
         doc(QRectF(6, 4, 18, 24));
-        p.setPen(QPen(QColor(200, 50, 50), 3, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(c.saturation() > 40 ? QColor(200, 50, 50) : c, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(17, 17), QPointF(27, 27));
         p.drawLine(QPointF(27, 17), QPointF(17, 27));
         break;
@@ -211,7 +211,7 @@ void Draw(QPainter& p, TGlyph g, const QColor& c) {
         f.setBold(true);
         p.setFont(f);
         p.drawText(QRectF(0, 0, 32, 28), Qt::AlignCenter, g == TGlyph::Font ? QStringLiteral("F") : QStringLiteral("A"));
-        p.setPen(QPen(g == TGlyph::Font ? QColor(220, 60, 60) : c, 3));
+        p.setPen(QPen(g == TGlyph::Font && c.saturation() > 40 ? QColor(220, 60, 60) : c, 3));
         p.drawLine(QPointF(6, 28), QPointF(26, 28));
         break;
     }
@@ -228,7 +228,7 @@ void Draw(QPainter& p, TGlyph g, const QColor& c) {
     case TGlyph::NoPicture:
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(4, 6, 24, 20), 2, 2);
-        p.setPen(QPen(QColor(200, 50, 50), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(c.saturation() > 40 ? QColor(200, 50, 50) : c, 2.5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(6, 24), QPointF(26, 8));
         break;
     case TGlyph::Screen:
