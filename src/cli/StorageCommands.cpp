@@ -1,9 +1,13 @@
 // new, add, list and info: timelines created, changed and read through the file sequences.
 #include "app/TimelineDocument.h"
 #include "cli/CliCommand.h"
+#include "common/ColourText.h"
 #include "common/Errors.h"
+#include "common/FontText.h"
+#include "storage/IniFile.h"
 #include "storage/EventTimes.h"
 #include "time/TmLnDateUtils.h"
+#include "time/UnitTable.h"
 
 #include <QFileInfo>
 
@@ -148,7 +152,18 @@ int RunInfo(const TCliArgs& args) {
     CliOut(QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath());
     CliOut(QStringLiteral("Events: %1").arg(dm.tblEvent.RecordCount()));
     CliOut(QStringLiteral("Groups: %1").arg(dm.tblCategory.RecordCount()));
-    CliOut(QStringLiteral("Units: %1").arg(int(doc.Timeline().Units())));
+    CliOut(QStringLiteral("Units: %1 (%2)").arg(int(doc.Timeline().Units())).arg(UnitMenuCaption(doc.Timeline().Units())));
+    const TSettingsParts parts = doc.SettingsParts();
+    auto orNone = [](const QString& text) { return text.isEmpty() ? QStringLiteral("(none)") : text; };
+    CliOut(QStringLiteral("ID: ") + orNone(parts.Timeline->TimelineID));
+    CliOut(QStringLiteral("Source ID: ") + orNone(parts.Timeline->SourceID));
+    CliOut(QStringLiteral("Source name: ") + orNone(parts.Timeline->SourceName));
+    CliOut(QStringLiteral("Password protected: ") + (doc.HasPassword() ? QStringLiteral("yes") : QStringLiteral("no")));
+    CliOut(QStringLiteral("Axis caption: ") + parts.Axis->Caption);
+    CliOut(QStringLiteral("Label format: ") + TIniFile::EncodeLineBreaks(parts.Timeline->LabelFmt));
+    CliOut(QStringLiteral("Label font: ") + FontToText(parts.Events->LabelFont));
+    CliOut(QStringLiteral("Bar colour: ") + ColorToText(parts.Events->BarColor));
+    CliOut(QStringLiteral("Legend shown: ") + (parts.Legend->Visible ? QStringLiteral("yes") : QStringLiteral("no")));
     return 0;
 }
 } // namespace

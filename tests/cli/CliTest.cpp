@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -37,6 +39,9 @@ protected:
 TEST_F(CliTest, NewAddListInfoInYearsAndMonths) {
     ASSERT_EQ(Cli({"new", file, "--units", "0"}).Status, 0);
     EXPECT_TRUE(IsValidTimelineFile(file));
+    const QRegularExpression idLine("\nID: (\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d_\\d\\d-\\d{3})\n");
+    const QString firstId = idLine.match(Cli({"info", file}).Out).captured(1);
+    EXPECT_FALSE(firstId.isEmpty()) << "the first save gives the timeline its ID";
     const TRun first = Cli({"add", file, "--name", "Moon\r\nlanding", "--start", "1969", "--start-minor", "7",
                             "--end=1972", "--end-minor=12", "--description", "Apollo"});
     ASSERT_EQ(first.Status, 0) << first.Err.toStdString();
@@ -48,7 +53,9 @@ TEST_F(CliTest, NewAddListInfoInYearsAndMonths) {
     const TRun info = Cli({"info", file});
     EXPECT_TRUE(info.Out.contains("Events: 2\n")) << info.Out.toStdString();
     EXPECT_TRUE(info.Out.contains("Groups: 0\n"));
-    EXPECT_TRUE(info.Out.contains("Units: 0\n"));
+    EXPECT_TRUE(info.Out.contains("Units: 0 (Years and Months)\n"));
+    EXPECT_EQ(idLine.match(info.Out).captured(1), firstId) << "later saves keep the ID";
+    EXPECT_TRUE(info.Out.contains("Password protected: no\n"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"T.tml"}) << "no working files are left";
 
     // Values are not converted when the unit system changes: 1969 + 6/12 now reads as a day.

@@ -1,0 +1,93 @@
+// Pictures of the main screens for a person to look at; taken only when VZ_SCREENSHOT_DIR names
+// a folder.
+#include "AppFixture.h"
+
+#include "app/ErrorReport.h"
+#include "app/ui/TRibbon.h"
+#include "app/ui/TfrmErrorDialog.h"
+#include "app/ui/TfrmOptions.h"
+#include "app/ui/TfrmProgress.h"
+#include "app/ui/TfrmProperties.h"
+
+#include <QPainter>
+#include <QTimer>
+
+using enum TCommandId;
+
+class ScreenshotTest : public AppFixture {
+protected:
+    void SetUp() override {
+        out = qEnvironmentVariable("VZ_SCREENSHOT_DIR");
+        if (out.isEmpty())
+            GTEST_SKIP() << "VZ_SCREENSHOT_DIR is not set";
+        AppFixture::SetUp();
+    }
+    void Save(QWidget& w, const QString& name) {
+        Settle();
+        EXPECT_TRUE(w.grab().save(out + "/" + name));
+    }
+    QString out;
+};
+
+TEST_F(ScreenshotTest, MainScreens) {
+    QSettings("Corvane", "Vezizivu").setValue("HasBeenRun", "1");
+    TfrmMain& w = Open();
+    w.resize(1180, 720);
+    w.show();
+    Save(w, "welcome.png");
+
+    w.Actions().Trigger(actNew);
+    Save(w, "new-timeline.png");
+
+    MakeTimelineFile(folder + "History.tml", 50);
+    dialogs.QueueFileName(folder + "History.tml");
+    w.Actions().Trigger(actOpen);
+    w.Ribbon().setCurrentIndex(int(TRibbonTab::File));
+    Save(w, "file-tab.png");
+    for (TRibbonTab tab : {TRibbonTab::Setup, TRibbonTab::DisplayTab, TRibbonTab::Other}) {
+        w.Ribbon().setCurrentIndex(int(tab));
+        Save(w, QStringLiteral("tab-%1.png").arg(int(tab)));
+    }
+
+    // A large timeline: the progress window while it is saved.
+    MakeTimelineFile(folder + "Large.tml", 100000);
+    dialogs.QueueFileName(folder + "Large.tml");
+    w.Actions().Trigger(actOpen);
+    w.Document().Timeline().SetModified(true);
+    TfrmProgress& progress = w.ProgressWindow();
+    QStringList stages;
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (!progress.isVisible() || stages.contains(progress.StageText()))
+            return;
+        stages << progress.StageText();
+        QPixmap shot = w.grab();
+        QPainter p(&shot);
+        const QPoint at = w.mapFromGlobal(progress.pos());
+        p.fillRect(QRect(at - QPoint(1, 25), QSize(progress.width() + 2, progress.height() + 26)), QColor(60, 66, 76));
+        p.setPen(Qt::white);
+        p.drawText(QRect(at - QPoint(-8, 25), QSize(progress.width(), 25)), Qt::AlignVCenter, progress.windowTitle());
+        p.drawPixmap(at, progress.grab());
+        p.end();
+        shot.save(QStringLiteral("%1/progress-%2.png").arg(out).arg(stages.size()));
+    });
+    watcher.start();
+    w.Actions().Trigger(actSave);
+    watcher.stop();
+    EXPECT_GE(stages.size(), 3) << stages.join(", ").toStdString();
+
+    TfrmErrorDialog error(ProblemText("Could not write \"/media/stick/History.tml\": No space left on device"), &w);
+    error.show();
+    Save(error, "error.png");
+    TfrmErrorDialog locked(PasswordProtectedText(), &w);
+    locked.show();
+    Save(locked, "error-password.png");
+
+    TfrmProperties properties(w.Document(), &w);
+    properties.show();
+    Save(properties, "properties.png");
+    TfrmOptions options(w.Document().AppOptions(), *w.Document().SettingsParts().Events, &w);
+    options.show();
+    Save(options, "options.png");
+}
