@@ -53,10 +53,9 @@ void TTimelineDocument::WriteSettings(const QString& path, bool timelineMode) {
 }
 
 void TTimelineDocument::LoadBackground(const QString& path) {
-    QFile file(path);
-    m_background = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_timeline.LoadBackground(path);
 }
 
 void TTimelineDocument::WriteBackground(const QString& path) {
-    WriteFileAtomically(path, m_background);
+    m_timeline.WriteBackground(path);
 }
