@@ -90,14 +90,18 @@ void TtlGraph::Paint(QPainter& painter, const QRect& clip) {
             painter.fillRect(r, ToQColor(axis.MarkerColour()));
     }
 
-    for (const auto& event : m_owner.Events().Items()) {
-        for (const TtlItem* item : {static_cast<const TtlItem*>(&event->Bar()),
-                                    static_cast<const TtlItem*>(&event->Label()),
-                                    static_cast<const TtlItem*>(&event->Icon())}) {
-            if (item->Visible() && item->Rect().intersects(area))
-                item->Paint(painter);
-        }
-    }
+    // Bars first, then icons, then labels, each in list order: a label's text stays readable
+    // where it reaches over the bar of a neighbouring bay.
+    const auto& events = m_owner.Events().Items();
+    for (const auto& event : events)
+        if (event->Bar().Visible() && event->Bar().Rect().intersects(area))
+            event->Bar().Paint(painter);
+    for (const auto& event : events)
+        if (event->Icon().Visible() && event->Icon().Rect().intersects(area))
+            event->Icon().Paint(painter);
+    for (const auto& event : events)
+        if (event->Label().Visible() && event->Label().Rect().intersects(area))
+            event->Label().Paint(painter);
 
     if (m_owner.Seams.PaintDecorations)
         m_owner.Seams.PaintDecorations(painter, area);

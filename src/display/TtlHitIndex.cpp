@@ -10,11 +10,13 @@ void TtlHitIndex::Rebuild(const TtlEventList& list) {
     m_entries.clear();
     m_cells.clear();
     m_large.clear();
-    int z = 0;
-    for (const auto& event : list.Items()) {
-        for (TtlItem* item : {static_cast<TtlItem*>(&event->Bar()), static_cast<TtlItem*>(&event->Label()),
-                              static_cast<TtlItem*>(&event->Icon())}) {
-            ++z;
+    // The order in which the surface paints: bars, icons, labels, each in list order.
+    const int n = list.Count();
+    for (int i = 0; i < n; ++i) {
+        const TtlEvent& event = list.At(i);
+        const std::pair<TtlItem*, int> items[] = {{&event.Bar(), i}, {&event.Icon(), n + i},
+                                                  {&event.Label(), 2 * n + i}};
+        for (const auto& [item, z] : items) {
             const QRect r = item->Rect();
             if (!item->Visible() || r.isEmpty())
                 continue;

@@ -1,4 +1,4 @@
-// Finds the topmost visible item under a point of the surface. Items are filed in a grid of
+// Finds the topmost visible item under a point of the surface (in the surface's paint order). Items are filed in a grid of
 // 64-pixel cells; an item that would fill very many cells (a bar thousands of pixels long) is
 // kept in a short list that every look-up checks. Rebuilt when the layout has changed.
 #pragma once
