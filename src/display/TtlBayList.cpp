@@ -110,7 +110,7 @@ TtlBay* TtlBayList::PlaceFirstFit(const TtlEvent& event, bool byGroup) {
     TtlBay& bay = *m_bays[size_t(index)];
     double occupied = point ? start + minTime : event.End();
     if (byGroup) {
-        const double labelTime = axis.PixelsToExtent(event.Label().Width());
+        const double labelTime = axis.PixelsToExtent(event.Label().TextSize().width());
         occupied = std::max(start + labelTime, occupied);
     }
     bay.OccupiedUntil = occupied;

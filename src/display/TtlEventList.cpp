@@ -152,9 +152,12 @@ void TtlEventList::Build() {
         m_events.reserve(size_t(query->RecordCount()));
         for (query->First(); !query->Eof(); query->Next()) {
             host.ProcessEvents();
-            m_events.push_back(std::make_unique<TtlEvent>(tl, *this));
+            // An event joins the list once its record has loaded; a failing record ends the
+            // build with the events before it.
+            auto loaded = std::make_unique<TtlEvent>(tl, *this);
+            loaded->LoadFromRecord(*query, m_mouseMode, tl.Units(), m_settings.BarColor);
+            m_events.push_back(std::move(loaded));
             TtlEvent& event = *m_events.back();
-            event.LoadFromRecord(*query, m_mouseMode, tl.Units(), m_settings.BarColor);
             AddToMaps(event);
             const QVariant x = query->Value(kX);
             if (!x.isValid()) {
