@@ -29,7 +29,8 @@ void TtlBarIcon::Position(bool recomputeExtent) {
         const int top = recomputeExtent
                             ? int(RoundHalfEven(label.Top() + label.Height() / 2.0 - Size / 2.0))
                             : Top();
-        SetBounds(label.Left() - Size, top, Size, Size);
+        // Over the bar, where the label would begin right of it.
+        SetBounds(bar.Left() + bar.ThicknessPixels() + 2 - Size, top, Size, Size);
     }
 }
 

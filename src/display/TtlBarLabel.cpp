@@ -198,7 +198,15 @@ void TtlBarLabel::Position(bool recomputeExtent) {
             if (bar.Top() < 0 && bar.Top() + bar.Height() > 0 && top < 10)
                 top = 10;
         }
-        SetBounds(bar.Left() + bar.ThicknessPixels() + 2, top, Width(), Height());
+        // Just right of the bar. A label of a bar left of the axis that would run over the axis
+        // line and its tick labels goes just left of its bar instead.
+        int left = bar.Left() + bar.ThicknessPixels() + 2;
+        const TtlAxis& axis = tl.Axis();
+        const int line = axis.AxisLine() - 6; // beyond the widest axis line
+        if (axis.Position() != 2 && bar.Left() < line && left < line && left + Width() > line &&
+            bar.Left() - 2 - Width() >= 0)
+            left = bar.Left() - 2 - Width();
+        SetBounds(left, top, Width(), Height());
     }
 }
 

@@ -66,6 +66,22 @@ TEST_F(BarTest, BarsLieAtTheirBayBesideAVerticalAxis) {
                                int(std::nearbyint(label.Height() / 2.0)));
 }
 
+TEST_F(BarTest, LabelsLeftOfAVerticalAxisKeepClearOfTheAxisLine) {
+    tl.SetUnits(usSteps);
+    tl.SetLabelFmt(QStringLiteral("%0:s"));
+    const int shortLabel = AddAt("ab", 10, 20, -125);
+    const int longLabel = AddAt("Long enough to cross", 30, 40, -125);
+    const int right = AddAt("Long enough to cross", 50, 60, 125);
+    Surface(800, 600);
+    Show(0, 100);
+    const TtlBar& bar = Event(longLabel).Bar();
+    EXPECT_EQ(Event(shortLabel).Label().Left(), Event(shortLabel).Bar().Left() + 12);
+    EXPECT_EQ(Event(longLabel).Label().Left() + Event(longLabel).Label().Width() + 2, bar.Left());
+    EXPECT_EQ(Event(right).Label().Left(), Event(right).Bar().Left() + 12);
+    // The icon stays over the bar.
+    EXPECT_EQ(Event(longLabel).Icon().Left(), bar.Left() + 12 - 34);
+}
+
 TEST_F(BarTest, LongBarsAreCutToSixThousandPixelsAfterTheirOffSurfacePart) {
     const int id = AddAt("long", -302, 498, 125);
     TenPixelsPerUnit(usSteps, 3);
