@@ -7,6 +7,7 @@
 #include "display/TtlEvent.h"
 #include "display/TtlEventList.h"
 #include "display/TtlGraph.h"
+#include "display/TtlPositionWriter.h"
 #include "storage/DataSet.h"
 
 TdtmGraph::TdtmGraph(TTimeLine& owner) : m_owner(owner) {}
@@ -77,12 +78,14 @@ void TdtmGraph::LabelColour(TtlEvent& event) {
 void TdtmGraph::AlignGroup(TtlEvent& event) {
     const QString group = event.GroupName();
     const int x = event.X();
+    TtlPositionWriter positions(m_owner);
     for (const auto& other : m_owner.Events().Items()) {
         if (other->GroupName() != group)
             continue;
         other->SetX(x);
-        other->SaveField(QStringLiteral("X"), x);
+        positions.Add(other->ID(), x);
         other->Reposition(true);
     }
+    positions.Write();
     m_owner.Graph().Invalidate({});
 }

@@ -198,14 +198,18 @@ void TtlBarLabel::Position(bool recomputeExtent) {
             if (bar.Top() < 0 && bar.Top() + bar.Height() > 0 && top < 10)
                 top = 10;
         }
-        // Just right of the bar. A label of a bar left of the axis that would run over the axis
-        // line and its tick labels goes just left of its bar instead.
+        // Just right of the bar; a label that would leave the room on its side of the axis
+        // (reach over the axis line, or past the surface's right edge) lies just left of its bar
+        // when it fits there.
         int left = bar.Left() + bar.ThicknessPixels() + 2;
         const TtlAxis& axis = tl.Axis();
-        const int line = axis.AxisLine() - 6; // beyond the widest axis line
-        if (axis.Position() != 2 && bar.Left() < line && left < line && left + Width() > line &&
-            bar.Left() - 2 - Width() >= 0)
-            left = bar.Left() - 2 - Width();
+        const bool axisShown = axis.Position() != 2;
+        const bool leftOfAxis = bar.Left() < axis.AxisLine();
+        const int limit = axisShown && leftOfAxis ? axis.AxisLine() - 6 : surface.width() - 10;
+        const int floor = axisShown && !leftOfAxis ? axis.AxisLine() + 6 : 0;
+        const int mirrored = bar.Left() - 2 - Width();
+        if (left + Width() > limit && mirrored >= floor)
+            left = mirrored;
         SetBounds(left, top, Width(), Height());
     }
 }

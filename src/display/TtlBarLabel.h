@@ -1,8 +1,8 @@
 // The label of an event: its name and date text in the label format, drawn unrotated in the
 // label's font on a white (or transparent) background. It takes the size of its text; with
 // automatic wrapping it wraps at words within the room of a bay. Beside a vertical axis a label
-// lies right of its bar, except that a label left of the axis that would reach over the axis
-// line lies left of its bar.
+// lies right of its bar, or left of it when it would otherwise reach over the axis line or past
+// the surface's right edge.
 #pragma once
 
 #include "common/Colour.h"

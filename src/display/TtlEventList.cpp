@@ -11,6 +11,7 @@
 #include "display/TtlEvent.h"
 #include "display/TtlGraph.h"
 #include "display/TtlHost.h"
+#include "display/TtlPositionWriter.h"
 #include "storage/DataSet.h"
 #include "storage/Database.h"
 
@@ -18,31 +19,6 @@
 #include <QImageReader>
 
 namespace {
-// Runs the record writes of a build in one transaction that is committed however the build
-// ends, so the positions written so far stay with the events built so far.
-class TBuildTransaction {
-public:
-    explicit TBuildTransaction(TDataSet* table) {
-        if (table && table->Active() && table->Database().IsOpen() && !table->Database().InTransaction()) {
-            m_db = &table->Database();
-            m_db->Execute(QStringLiteral("BEGIN"));
-        }
-    }
-    ~TBuildTransaction() {
-        if (m_db && m_db->IsOpen() && m_db->InTransaction()) {
-            try {
-                m_db->Execute(QStringLiteral("COMMIT"));
-            } catch (...) {
-            }
-        }
-    }
-    TBuildTransaction(const TBuildTransaction&) = delete;
-    TBuildTransaction& operator=(const TBuildTransaction&) = delete;
-
-private:
-    TDatabase* m_db = nullptr;
-};
-
 QString FontKey(const TFontSpec& f) {
     return QStringLiteral("%1|%2|%3%4%5%6")
         .arg(f.Name)
@@ -123,7 +99,13 @@ void TtlEventList::Build() {
         TDataSet* Query;
         TtlHost& Host;
         TtlGraph& Graph;
+        TtlPositionWriter Positions;
         ~TGuard() {
+            // The positions placed so far are written however the build ends.
+            try {
+                Positions.Write();
+            } catch (...) {
+            }
             List.m_building = false;
             Graph.SetBuilding(false);
             Host.SetRedraw(true);
@@ -136,7 +118,7 @@ void TtlEventList::Build() {
         query->DisableControls();
     host.SetRedraw(false);
     m_building = true;
-    TGuard guard{*this, query, host, graph};
+    TGuard guard{*this, query, host, graph, TtlPositionWriter(tl)};
 
     Clear();
     graph.SetBuilding(true);
@@ -148,7 +130,6 @@ void TtlEventList::Build() {
     if (query && query->Active() && m_settings.MaxEvents >= query->RecordCount()) {
         static const QString kX = QStringLiteral("X");
         const bool bottom = tl.EffectiveHorizontal() && tl.EffectiveAxisPos() == 4;
-        TBuildTransaction transaction(tl.EventTableDataSource());
         m_events.reserve(size_t(query->RecordCount()));
         for (query->First(); !query->Eof(); query->Next()) {
             host.ProcessEvents();
@@ -163,7 +144,7 @@ void TtlEventList::Build() {
             if (!x.isValid()) {
                 if (TtlBay* bay = m_bays->PlaceEvent(event)) {
                     event.SetX(bottom ? -bay->X : bay->X);
-                    event.SaveX();
+                    guard.Positions.Add(event.ID(), event.X()); // the event's SaveX
                 } else {
                     // No bay for this layout style: shown at the manual offset, not stored, so
                     // it is placed properly once the style is valid again.

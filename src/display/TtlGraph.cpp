@@ -9,6 +9,7 @@
 #include "display/TtlBar.h"
 #include "display/TtlBarIcon.h"
 #include "display/TtlBarLabel.h"
+#include "display/TtlCoverage.h"
 #include "display/TtlEvent.h"
 #include "display/TtlEventList.h"
 
@@ -99,9 +100,21 @@ void TtlGraph::Paint(QPainter& painter, const QRect& clip) {
     for (const auto& event : events)
         if (event->Icon().Visible() && event->Icon().Rect().intersects(area))
             event->Icon().Paint(painter);
-    for (const auto& event : events)
-        if (event->Label().Visible() && event->Label().Rect().intersects(area))
-            event->Label().Paint(painter);
+    // Labels are looked at from the topmost down; one that later opaque labels hide entirely
+    // is not drawn.
+    TtlCoverage coverage(area);
+    std::vector<const TtlBarLabel*> labels;
+    labels.reserve(events.size());
+    for (auto it = events.rbegin(); it != events.rend(); ++it) {
+        const TtlBarLabel& label = (*it)->Label();
+        if (!label.Visible() || !label.Rect().intersects(area) || coverage.Covered(label.Rect()))
+            continue;
+        labels.push_back(&label);
+        if (!label.Transparent())
+            coverage.Cover(label.Rect());
+    }
+    for (auto it = labels.rbegin(); it != labels.rend(); ++it)
+        (*it)->Paint(painter);
 
     if (m_owner.Seams.PaintDecorations)
         m_owner.Seams.PaintDecorations(painter, area);

@@ -66,14 +66,19 @@ TEST_F(BarTest, BarsLieAtTheirBayBesideAVerticalAxis) {
                                int(std::nearbyint(label.Height() / 2.0)));
 }
 
-TEST_F(BarTest, LabelsLeftOfAVerticalAxisKeepClearOfTheAxisLine) {
+TEST_F(BarTest, LabelsBesideAVerticalAxisKeepClearOfTheAxisLineAndTheEdge) {
     tl.SetUnits(usSteps);
     tl.SetLabelFmt(QStringLiteral("%0:s"));
     const int shortLabel = AddAt("ab", 10, 20, -125);
     const int longLabel = AddAt("Long enough to cross", 30, 40, -125);
     const int right = AddAt("Long enough to cross", 50, 60, 125);
+    const int atEdge = AddAt("Long enough to cross", 70, 80, 250);
     Surface(800, 600);
     Show(0, 100);
+    // Past the right edge of the surface: left of its bar, still clear of the axis.
+    const TtlBar& edgeBar = Event(atEdge).Bar();
+    EXPECT_EQ(Event(atEdge).Label().Left() + Event(atEdge).Label().Width() + 2, edgeBar.Left());
+    EXPECT_GT(Event(atEdge).Label().Left(), 400 + 6);
     const TtlBar& bar = Event(longLabel).Bar();
     EXPECT_EQ(Event(shortLabel).Label().Left(), Event(shortLabel).Bar().Left() + 12);
     EXPECT_EQ(Event(longLabel).Label().Left() + Event(longLabel).Label().Width() + 2, bar.Left());

@@ -44,6 +44,22 @@ TEST_F(EventListTest, MoreRowsThanMaxEventsBuildNothing) {
     EXPECT_EQ(tl.Events().IdMap().size(), 150u);
 }
 
+TEST_F(EventListTest, APlacedPositionIsStoredOnceAndAProtectedTimelineKeepsItInMemory) {
+    const int a = Add("a", 1, 5), b = Add("b", 2, 6);
+    tl.SetModified(false);
+    Show();
+    EXPECT_EQ(StoredX(a), 125);
+    EXPECT_EQ(StoredX(b), -125);
+    EXPECT_TRUE(tl.Modified());
+    dm.ffDB.Execute(QStringLiteral("UPDATE Event SET X = NULL"));
+    dm.SetEventTableReadOnly(true);
+    tl.SetModified(false);
+    Show();
+    EXPECT_EQ(Event(a).X(), 125);
+    EXPECT_EQ(StoredX(a), std::nullopt);
+    EXPECT_FALSE(tl.Modified());
+}
+
 TEST_F(EventListTest, ChildrenStartHiddenAndAClickOnTheParentShowsThem) {
     const int parent = Add("parent", 1, 9);
     TEventRow child{QStringLiteral("child"), 2, 3, std::nullopt, 0, parent, {}};

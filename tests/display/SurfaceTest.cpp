@@ -5,6 +5,7 @@
 #include "common/Errors.h"
 #include "display/NameValueLines.h"
 #include "display/TdtmGraph.h"
+#include "display/TtlCoverage.h"
 
 #include <QFile>
 
@@ -396,7 +397,7 @@ TEST_F(SurfaceTest, PicturesShowBarsInTheirColourAndNothingWhereAnEventWasBlownA
 }
 
 TEST_F(SurfaceTest, HitTestingFindsTheTopmostItemAndItsHintAndCursor) {
-    const int a = AddAt("a", 10, 60, 125), b = AddAt("b with a long label", 10, 12, 0);
+    const int a = AddAt("a", 10, 60, 250), b = AddAt("b with a long label", 10, 12, 100);
     Surface(1000, 600);
     Show(0, 100);
     TtlGraph& graph = tl.Graph();
@@ -447,4 +448,64 @@ TEST_F(SurfaceTest, FilesAreWrittenByExtensionAtTheirExactSize) {
     const QImage part = RenderSurfaceArea(tl, QRect(600, 0, 100, 50));
     EXPECT_EQ(part.size(), QSize(100, 50));
     EXPECT_EQ(part.pixel(90, 40), qRgb(160, 160, 160));
+}
+
+TEST(CoverageTest, CoverageIsExactAcrossWordBoundaries) {
+    TtlCoverage coverage(QRect(10, 20, 300, 100));
+    ASSERT_TRUE(coverage.Tracking());
+    coverage.Cover(QRect(60, 30, 80, 5)); // x 60..139 crosses bits 50..129 of the rows
+    struct TCase {
+        QRect Rect;
+        bool Covered;
+    };
+    const TCase cases[] = {
+        {QRect(60, 30, 80, 5), true},   {QRect(70, 31, 60, 3), true},  {QRect(59, 30, 2, 1), false},
+        {QRect(139, 34, 1, 1), true},   {QRect(139, 34, 2, 1), false}, {QRect(60, 35, 1, 1), false},
+        {QRect(0, 0, 5, 5), true}, // outside the area: nothing there to draw
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(coverage.Covered(c.Rect), c.Covered) << c.Rect.x() << "," << c.Rect.y();
+    coverage.Cover(QRect(140, 30, 200, 5));
+    EXPECT_TRUE(coverage.Covered(QRect(60, 30, 250, 5)));
+    EXPECT_FALSE(TtlCoverage(QRect(0, 0, 100000, 100000)).Tracking());
+}
+
+TEST_F(SurfaceTest, AHiddenLabelIsSkippedButOneUnderATransparentLabelShows) {
+    // Two events at the same place: the later label lies over the earlier one.
+    tl.SetLabelFmt(QStringLiteral("%0:s"));
+    AddAt("oooooooooo", 10, 20, 125);
+    const int top = AddAt("IIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIII", 10, 20, 125);
+    tl.SetAxisOrientation(true);
+    tl.SetAxisPos(3);
+    tl.Axis().Settings().Gridlines = false;
+    Surface(1040, 600);
+    Show(0, 100);
+    const QRect r = Event(top).Label().Rect();
+    auto blackIn = [&](const QImage& image) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += qGray(image.pixel(x, y)) < 60;
+        return n;
+    };
+    const int opaque = blackIn(Render());
+    ASSERT_GT(opaque, 50);
+    // Transparent: the lower text, drawn in red, shows between the upper one's letters.
+    tl.Graph().SetTransparentLabels(true);
+    tl.Events().At(0).Label().SetFontColor(clRed);
+    const QImage image = Render();
+    int red = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            red += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80;
+    EXPECT_GT(red, 10);
+    // Opaque again: the red text is hidden under the upper label.
+    tl.Graph().SetTransparentLabels(false);
+    const QImage hidden = Render();
+    int hiddenRed = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            hiddenRed += qRed(hidden.pixel(x, y)) > 200 && qGreen(hidden.pixel(x, y)) < 80;
+    EXPECT_EQ(hiddenRed, 0);
+    EXPECT_EQ(blackIn(hidden), opaque);
 }
