@@ -13,6 +13,7 @@
 #include "display/TtlGraph.h"
 #include "storage/EventTimes.h"
 #include "storage/MainDataMod.h"
+#include "storage/TableDef.h"
 #include "time/DateNumbers.h"
 #include "time/ReadableText.h"
 #include "time/TimeEntry.h"
@@ -201,10 +202,16 @@ void TTimeLine::ClearPositions() {
     if (!table || !table->Active())
         return;
     TBusyCursor busy;
-    std::optional<TSkipDateEntryScope> skip;
-    if (m_dm)
-        skip.emplace(*m_dm);
-    TTransaction transaction(table->Database());
+    if (auto* stored = dynamic_cast<TTable*>(table); stored && !stored->ReadOnly()) {
+        // Every record with an X has it cleared: one statement instead of an edit and a post
+        // per record, with the same outcome.
+        const int changed = stored->Database().Execute(
+            QStringLiteral("UPDATE %1 SET X = NULL WHERE X IS NOT NULL").arg(QuoteIdentifier(stored->TableName())));
+        if (changed > 0)
+            SetModified(true);
+        return;
+    }
+    // A read-only table refuses the first edit as any change does.
     static const QString kX = QStringLiteral("X");
     for (table->First(); !table->Eof(); table->Next()) {
         if (table->IsNull(kX))
@@ -213,7 +220,6 @@ void TTimeLine::ClearPositions() {
         table->SetNull(kX);
         table->Post();
     }
-    transaction.Commit();
 }
 
 int TTimeLine::InsertEventRecord(const QString& name, const QString& startMajor,

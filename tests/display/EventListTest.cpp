@@ -332,6 +332,25 @@ TEST_F(EventListTest, InsertNeedsANameAndAStart) {
     EXPECT_FALSE(dm.tblEvent.Editing());
 }
 
+TEST_F(EventListTest, ClearPositionsEmptiesEveryStoredX) {
+    const int a = Add(TEventRow{QStringLiteral("a"), 1, 5, 250, 0, 0, {}});
+    const int b = Add("b", 2, 6);
+    tl.SetModified(false);
+    tl.ClearPositions();
+    EXPECT_EQ(StoredX(a), std::nullopt);
+    EXPECT_EQ(StoredX(b), std::nullopt);
+    EXPECT_TRUE(tl.Modified());
+    tl.SetModified(false);
+    tl.ClearPositions();
+    EXPECT_FALSE(tl.Modified()); // nothing left to clear
+    Show();
+    dm.SetEventTableReadOnly(true);
+    dm.ffDB.Execute(QStringLiteral("UPDATE Event SET X = 7"));
+    dm.tblEvent.Refresh();
+    EXPECT_THROW(tl.ClearPositions(), EReadOnlyError);
+    EXPECT_EQ(StoredX(a), 7);
+}
+
 TEST_F(EventListTest, SavingAnEventWhoseRecordIsGoneWritesNothing) {
     const int a = Add("a", 1, 5);
     Show();

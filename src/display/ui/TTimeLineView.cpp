@@ -71,7 +71,12 @@ void TTimeLineView::SetRedraw(bool on) {
 }
 
 void TTimeLineView::ProcessEvents() {
+    // A build asks once per event; the window stays painted when it is asked every few
+    // milliseconds at most.
+    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < 15)
+        return;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_sinceEvents.start();
 }
 
 void TTimeLineView::SetSurfaceCursor(TtlCursorKind cursor) {

@@ -6,6 +6,7 @@
 
 #include "display/TtlHost.h"
 
+#include <QElapsedTimer>
 #include <QScrollArea>
 
 class TTimeLine;
@@ -39,4 +40,5 @@ private:
     TTimeLine& m_timeline;
     TtlGraphWidget* m_surface;
     bool m_overrideCursor = false;
+    QElapsedTimer m_sinceEvents;
 };
