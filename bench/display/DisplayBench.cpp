@@ -52,14 +52,18 @@ struct TBenchTimeline {
         dm.OpenDatabase(folder);
         {
             TTransaction t(dm.ffDB);
-            const char* colours[] = {"clRed", "clLime", "clYellow", "", "clFuchsia", "$00408080", "clSilver", ""};
+            const char* colours[] = {"clRed",     "clLime",    "clYellow", "",
+                                     "clFuchsia", "$00408080", "clSilver", ""};
             for (int g = 1; g <= 8; ++g)
-                dm.ffDB.Execute(QStringLiteral("INSERT INTO Category (ID, Name, Colour, Icon) VALUES (?1, ?2, ?3, ?4)"),
-                                {g, QStringLiteral("Group %1").arg(g),
-                                 *colours[g - 1] ? QVariant(QString::fromLatin1(colours[g - 1])) : QVariant(),
-                                 g <= 2 ? QVariant(IconBytes(g == 1 ? Qt::red : Qt::blue)) : QVariant()});
-            TSqlStatement insert = dm.ffDB.Prepare(QStringLiteral(
-                "INSERT INTO Event (ID, Name, Start, \"End\", CategoryID, Formatting) VALUES (?1, ?2, ?3, ?4, ?5, '')"));
+                dm.ffDB.Execute(
+                    QStringLiteral(
+                        "INSERT INTO Category (ID, Name, Colour, Icon) VALUES (?1, ?2, ?3, ?4)"),
+                    {g, QStringLiteral("Group %1").arg(g),
+                     *colours[g - 1] ? QVariant(QString::fromLatin1(colours[g - 1])) : QVariant(),
+                     g <= 2 ? QVariant(IconBytes(g == 1 ? Qt::red : Qt::blue)) : QVariant()});
+            TSqlStatement insert = dm.ffDB.Prepare(
+                QStringLiteral("INSERT INTO Event (ID, Name, Start, \"End\", CategoryID, "
+                               "Formatting) VALUES (?1, ?2, ?3, ?4, ?5, '')"));
             QRandomGenerator rng(42);
             for (int i = 1; i <= count; ++i) {
                 insert.Reset();

@@ -24,7 +24,10 @@ int IntOption(const TCliArgs& args, const QString& name, int fallback, int low, 
     bool ok = false;
     const int value = text->trimmed().toInt(&ok);
     if (!ok || value < low || value > high)
-        throw TCliUsageError{QStringLiteral("--%1 must be a whole number from %2 to %3.").arg(name).arg(low).arg(high)};
+        throw TCliUsageError{QStringLiteral("--%1 must be a whole number from %2 to %3.")
+                                 .arg(name)
+                                 .arg(low)
+                                 .arg(high)};
     return value;
 }
 
@@ -68,8 +71,10 @@ int RunRender(const TCliArgs& args) {
     const int height = IntOption(args, QStringLiteral("height"), 1000, 1, 20000);
     const QString ext = QFileInfo(out).suffix().toLower();
     if (!QStringList{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                     QStringLiteral("bmp"), QStringLiteral("pdf")}.contains(ext))
-        throw TCliUsageError{QStringLiteral("The output file must end in .png, .jpg, .jpeg, .bmp or .pdf.")};
+                     QStringLiteral("bmp"), QStringLiteral("pdf")}
+             .contains(ext))
+        throw TCliUsageError{
+            QStringLiteral("The output file must end in .png, .jpg, .jpeg, .bmp or .pdf.")};
 
     std::optional<bool> horizontal;
     if (const auto o = args.Option(QStringLiteral("orientation"))) {
@@ -120,10 +125,11 @@ int RunRender(const TCliArgs& args) {
 } // namespace
 
 void RegisterRenderCommands(TCliRegistry& registry) {
-    registry.push_back({QStringLiteral("render"),
-                        QStringLiteral("render FILE.tml OUT [--width W] [--height H] [--view NAME] "
-                                       "[--orientation horizontal|vertical] [--axis-pos 0-4] "
-                                       "[--axis-style 0-3] [--layout 0-3] [--display timeline|list]"),
-                        {},
-                        RunRender});
+    registry.push_back(
+        {QStringLiteral("render"),
+         QStringLiteral("render FILE.tml OUT [--width W] [--height H] [--view NAME] "
+                        "[--orientation horizontal|vertical] [--axis-pos 0-4] "
+                        "[--axis-style 0-3] [--layout 0-3] [--display timeline|list]"),
+         {},
+         RunRender});
 }

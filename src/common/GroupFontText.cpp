@@ -61,7 +61,8 @@ TFontSpec TextToGroupFont(const QString& text) {
     bool ok = false;
     font.Size = items[1].left(items[1].size() - 2).trimmed().toInt(&ok);
     if (!ok)
-        throw EVzError(QStringLiteral("'%1' is not a valid integer value").arg(items[1].left(items[1].size() - 2)));
+        throw EVzError(QStringLiteral("'%1' is not a valid integer value")
+                           .arg(items[1].left(items[1].size() - 2)));
     for (const QString& item : items) {
         const QString word = item.trimmed();
         font.Bold |= word.compare(QLatin1String("Bold"), Qt::CaseInsensitive) == 0;

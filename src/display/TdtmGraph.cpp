@@ -55,7 +55,8 @@ void TdtmGraph::EditEvent(TtlEvent& event) {
 void TdtmGraph::DeleteEvent(TtlEvent& event) {
     const int id = event.ID();
     if (Dialogs().Ask(TMsgKind::Confirmation, QStringLiteral("Delete this event?"),
-                      TMsgButton::Ok | TMsgButton::Cancel, QStringLiteral("Delete")) != TMsgButton::Ok)
+                      TMsgButton::Ok | TMsgButton::Cancel,
+                      QStringLiteral("Delete")) != TMsgButton::Ok)
         return;
     TDataSet* table = m_owner.EventTableDataSource();
     if (table && table->Active() && table->Locate(QStringLiteral("ID"), id))

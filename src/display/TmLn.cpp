@@ -26,12 +26,12 @@
 #include <cmath>
 
 namespace {
-const QString kAxisError = QStringLiteral(
-    "Error creating axis.\r\n"
-    "* Check dates \u2013 check End value is greater than Start Value.\r\n"
-    "* Don't use numbers larger than 9 digits.\r\n"
-    "* You can have a start date only, but not an end date only.\r\n"
-    "* Don't use commas.");
+const QString kAxisError =
+    QStringLiteral("Error creating axis.\r\n"
+                   "* Check dates \u2013 check End value is greater than Start Value.\r\n"
+                   "* Don't use numbers larger than 9 digits.\r\n"
+                   "* You can have a start date only, but not an end date only.\r\n"
+                   "* Don't use commas.");
 } // namespace
 
 TTimeLine::TTimeLine()
@@ -205,8 +205,9 @@ void TTimeLine::ClearPositions() {
     if (auto* stored = dynamic_cast<TTable*>(table); stored && !stored->ReadOnly()) {
         // Every record with an X has it cleared: one statement instead of an edit and a post
         // per record, with the same outcome.
-        const int changed = stored->Database().Execute(
-            QStringLiteral("UPDATE %1 SET X = NULL WHERE X IS NOT NULL").arg(QuoteIdentifier(stored->TableName())));
+        const int changed =
+            stored->Database().Execute(QStringLiteral("UPDATE %1 SET X = NULL WHERE X IS NOT NULL")
+                                           .arg(QuoteIdentifier(stored->TableName())));
         if (changed > 0)
             SetModified(true);
         return;
@@ -228,7 +229,8 @@ int TTimeLine::InsertEventRecord(const QString& name, const QString& startMajor,
                                  bool textStyle, const QString& backdropFile,
                                  const QString& miniMapFile, const QString& mapFile) {
     TTable* table = dynamic_cast<TTable*>(EventTableDataSource());
-    if (!table || !table->Active() || name.isEmpty() || (startMajor.isEmpty() && startMinor.isEmpty()))
+    if (!table || !table->Active() || name.isEmpty() ||
+        (startMajor.isEmpty() && startMinor.isEmpty()))
         return -1;
     table->Insert();
     try {
@@ -332,7 +334,8 @@ void TTimeLine::WriteBackground(const QString& path) const {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!m_background.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-            throw EVzError(QStringLiteral("Could not write the background picture \"%1\".").arg(path));
+            throw EVzError(
+                QStringLiteral("Could not write the background picture \"%1\".").arg(path));
     }
     WriteFileAtomically(path, bytes);
 }

@@ -95,7 +95,9 @@ public:
     void SetAxisPos(int code);
     // The orientation and axis position every part of the display uses: the stored ones in the
     // timeline display, vertical and 0 in the list display.
-    bool EffectiveHorizontal() const { return m_displayMode == 1 ? false : m_settings.AxisOrientation; }
+    bool EffectiveHorizontal() const {
+        return m_displayMode == 1 ? false : m_settings.AxisOrientation;
+    }
     int EffectiveAxisPos() const { return m_displayMode == 1 ? 0 : m_settings.AxisPos; }
     int MouseMode() const { return m_mouseMode; }
     void SetMouseMode(int mode);
@@ -150,9 +152,8 @@ public:
     // Inserts an event record (only with a name and a start): the new ID, or −1.
     int InsertEventRecord(const QString& name, const QString& startMajor, const QString& endMajor,
                           const QString& startMinor, const QString& endMinor,
-                          const QString& description, bool textStyle,
-                          const QString& backdropFile, const QString& miniMapFile,
-                          const QString& mapFile);
+                          const QString& description, bool textStyle, const QString& backdropFile,
+                          const QString& miniMapFile, const QString& mapFile);
     // "New Event...": inserts "New Event" at the middle of the axis range and runs the event
     // editor on it; true when the editor ended with OK.
     bool AddNewEvent(TTimeValue axisStart, TTimeValue axisEnd);

@@ -130,9 +130,9 @@ void TtlAxis::AdjustRange(TTimeValue start, TTimeValue end) {
         m_start = double(Floor32(g * m_start)) / g;
         m_end = double(Ceil32(g * m_end)) / g;
     } else {
-        static const double steps[] = {1,      5,       10,      50,       100,
-                                       500,    1000,    5000,    10000,    50000,
-                                       100000, 500000,  1000000, 5000000,  10000000};
+        static const double steps[] = {1,      5,      10,      50,      100,
+                                       500,    1000,   5000,    10000,   50000,
+                                       100000, 500000, 1000000, 5000000, 10000000};
         for (double step : steps) {
             if (f * step > 30) {
                 m_start = step * Floor32(m_start / step);
@@ -270,8 +270,9 @@ void TtlAxis::PaintAxisLine(QPainter& painter, const TPaintContext& c) {
             line(o, 19, m_axisEndPixel + 2, m_settings.Style == 0 ? kBlack : kWhite);
         break;
     case 1: {
-        static const QColor* const colours[11] = {&kBlack, &kBlack, &kGrey, &kGrey, &kGrey, &kSilver,
-                                                  &kWhite, &kSilver, &kGrey, &kBlack, &kBlack};
+        static const QColor* const colours[11] = {&kBlack, &kBlack,  &kGrey,  &kGrey,
+                                                  &kGrey,  &kSilver, &kWhite, &kSilver,
+                                                  &kGrey,  &kBlack,  &kBlack};
         std::uniform_int_distribution<int> ragged(0, 9);
         for (int o = -5; o <= 5; ++o) {
             const int r = ragged(m_random);
@@ -486,8 +487,8 @@ void TtlAxis::PaintTickLabel(QPainter& painter, const TPaintContext& c, int p, d
         DrawTextCell(painter, c.Metrics, QPoint(m_axisLine + 12, p + half), 0, text, c.FontColour,
                      background);
     else if (m_position == 4)
-        DrawTextCell(painter, c.Metrics, QPoint(p + half, m_axisLine - 12), 900, text,
-                     c.FontColour, background);
+        DrawTextCell(painter, c.Metrics, QPoint(p + half, m_axisLine - 12), 900, text, c.FontColour,
+                     background);
     else
         DrawTextCell(painter, c.Metrics, QPoint(p - half, m_axisLine + 12), 2700, text,
                      c.FontColour, background);
@@ -547,9 +548,11 @@ void TtlAxis::PaintBandRow(QPainter& painter, const TPaintContext& c, int level,
         const int hi = std::min(x2, limit);
         const int across = m_axisLine + offset;
         if (m_horizontal)
-            OutlineRect(painter, QRect(QPoint(x1, across), QPoint(x2, across + h + 5)), c.FontColour);
+            OutlineRect(painter, QRect(QPoint(x1, across), QPoint(x2, across + h + 5)),
+                        c.FontColour);
         else
-            OutlineRect(painter, QRect(QPoint(across, x1), QPoint(across + h + 5, x2)), c.FontColour);
+            OutlineRect(painter, QRect(QPoint(across, x1), QPoint(across + h + 5, x2)),
+                        c.FontColour);
         const QString text = CalendarLabelText(level, b);
         const int w = c.Metrics.horizontalAdvance(text);
         const double span = CalendarPeriodDays(level) * ppd;
@@ -560,7 +563,8 @@ void TtlAxis::PaintBandRow(QPainter& painter, const TPaintContext& c, int level,
         } else {
             const int y = w < hi - lo ? lo + int(RoundHalfEven((hi - lo + w) / 2.0))
                                       : int(RoundHalfEven((span + w) / 2.0 + p0));
-            DrawTextCell(painter, c.Metrics, QPoint(across + 2, y), 900, text, c.FontColour, nullptr);
+            DrawTextCell(painter, c.Metrics, QPoint(across + 2, y), 900, text, c.FontColour,
+                         nullptr);
         }
         b = n;
         p0 = p1;

@@ -90,8 +90,10 @@ private:
     void PaintAxisLine(QPainter& painter, const TPaintContext& c);
     void PaintTicksAndLabels(QPainter& painter, const TPaintContext& c);
     void PaintCalendarTicks(QPainter& painter, const TPaintContext& c);
-    void PaintTick(QPainter& painter, const TPaintContext& c, int pixel, int halfWidth, bool isShort);
-    void PaintTickLabel(QPainter& painter, const TPaintContext& c, int pixel, double step, double value);
+    void PaintTick(QPainter& painter, const TPaintContext& c, int pixel, int halfWidth,
+                   bool isShort);
+    void PaintTickLabel(QPainter& painter, const TPaintContext& c, int pixel, double step,
+                        double value);
     void PaintCaption(QPainter& painter, const TPaintContext& c);
     void PaintDateBands(QPainter& painter, const TPaintContext& c);
     void PaintBandRow(QPainter& painter, const TPaintContext& c, int level, int offset, double s,

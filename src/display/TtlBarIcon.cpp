@@ -46,6 +46,7 @@ void TtlBarIcon::Paint(QPainter& painter) const {
     if (m_picture.isNull())
         return;
     const QRect r = Rect();
-    painter.drawImage(r.topLeft(), m_picture, QRect(0, 0, std::min(r.width(), m_picture.width()),
-                                                    std::min(r.height(), m_picture.height())));
+    painter.drawImage(r.topLeft(), m_picture,
+                      QRect(0, 0, std::min(r.width(), m_picture.width()),
+                            std::min(r.height(), m_picture.height())));
 }

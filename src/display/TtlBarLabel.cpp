@@ -21,7 +21,8 @@
 namespace {
 QStringList OwnLines(const QString& text) {
     QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return t.split(QLatin1Char('\n'));
 }
 

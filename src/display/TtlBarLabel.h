@@ -65,9 +65,9 @@ private:
     // Text layout, computed when text or font change.
     mutable bool m_prepared = false;
     mutable QFont m_qfont;
-    mutable QStringList m_lines;    // the text's own lines
+    mutable QStringList m_lines; // the text's own lines
     mutable int m_lineHeight = 0;
-    mutable QSize m_textSize;       // one line per line break
+    mutable QSize m_textSize; // one line per line break
     mutable std::vector<QStaticText> m_paintLines;
     std::vector<QStaticText> m_wrappedLines;
     mutable bool m_wrapped = false;

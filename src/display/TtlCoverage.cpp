@@ -25,7 +25,8 @@ bool TtlCoverage::Covered(const QRect& rect) const {
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const std::uint64_t* row = &m_bits[size_t(y) * size_t(m_words)];
         for (int w = w0; w <= w1; ++w) {
-            const std::uint64_t mask = Mask(w == w0 ? r.left() % 64 : 0, w == w1 ? r.right() % 64 : 63);
+            const std::uint64_t mask =
+                Mask(w == w0 ? r.left() % 64 : 0, w == w1 ? r.right() % 64 : 63);
             if ((row[w] & mask) != mask)
                 return false;
         }

@@ -1,6 +1,7 @@
 #include "display/TtlDataLink.h"
 
 #include "common/Errors.h"
+#include "display/TUniDirectional.h"
 #include "storage/DataSet.h"
 
 void TtlDataLink::SetDataSet(TDataSet* dataSet) {

@@ -4,12 +4,6 @@
 
 class TDataSet;
 
-// Marks a data set that can only move forward; the control's links refuse such a set.
-class TUniDirectional {
-public:
-    virtual ~TUniDirectional() = default;
-};
-
 class TtlDataLink {
 public:
     TDataSet* DataSet() const { return m_dataSet; }

@@ -56,7 +56,8 @@ void TtlEvent::LoadFromRecord(TDataSet& record, int mouseMode, TUnitSystem units
                               TColor defaultBarColour) {
     static const QString kID = QStringLiteral("ID"), kStart = QStringLiteral("Start"),
                          kEnd = QStringLiteral("End"), kDate = QStringLiteral("Date"),
-                         kName = QStringLiteral("Name"), kDescription = QStringLiteral("Description"),
+                         kName = QStringLiteral("Name"),
+                         kDescription = QStringLiteral("Description"),
                          kLinks = QStringLiteral("Links"), kBoo1 = QStringLiteral("boo1"),
                          kBoo2 = QStringLiteral("boo2"), kDbl1 = QStringLiteral("dbl1"),
                          kDbl2 = QStringLiteral("dbl2"), kTextStyle = QStringLiteral("TextStyle"),
@@ -97,7 +98,8 @@ void TtlEvent::LoadFromRecord(TDataSet& record, int mouseMode, TUnitSystem units
     const int iconField = record.FieldIndex(kIcon);
     if (iconField >= 0) {
         const QVariant groupID = FieldValue(record, kGroupID);
-        m_icon->SetPicture(m_list.GroupIcon(groupID, [&] { return record.Value(iconField).toByteArray(); }));
+        m_icon->SetPicture(
+            m_list.GroupIcon(groupID, [&] { return record.Value(iconField).toByteArray(); }));
     }
 
     const QString colour = FieldValue(record, kColour).toString();
@@ -177,8 +179,8 @@ void TtlEvent::Refresh() {
 }
 
 void TtlEvent::SetState(int state) {
-    SetLineValue(m_formatting, QStringLiteral("BlownAway"), state == 2 ? QStringLiteral("1")
-                                                                       : QStringLiteral("0"));
+    SetLineValue(m_formatting, QStringLiteral("BlownAway"),
+                 state == 2 ? QStringLiteral("1") : QStringLiteral("0"));
     m_bar->SetState(state);
     m_label->SetState(state);
     m_icon->SetState(state);
@@ -303,8 +305,8 @@ void TtlEvent::MouseDown(TtlItem&, QPoint where, int button) {
 void TtlEvent::MouseMove(TtlItem&, QPoint where) {
     if (m_mover.Button == 0)
         return;
-    const int moved = m_horizontal ? std::abs(where.y() - m_mover.DownY)
-                                   : std::abs(where.x() - m_mover.DownX);
+    const int moved =
+        m_horizontal ? std::abs(where.y() - m_mover.DownY) : std::abs(where.x() - m_mover.DownX);
     if (moved > 5) {
         m_mover.Moving = true;
         m_mover.Button = 0;
@@ -367,9 +369,9 @@ void TtlEvent::ItemChanged() {
 
 QRect TtlEvent::VisibleRect() const {
     QRect r;
-    for (const TtlItem* item : {static_cast<const TtlItem*>(m_bar.get()),
-                                static_cast<const TtlItem*>(m_label.get()),
-                                static_cast<const TtlItem*>(m_icon.get())})
+    for (const TtlItem* item :
+         {static_cast<const TtlItem*>(m_bar.get()), static_cast<const TtlItem*>(m_label.get()),
+          static_cast<const TtlItem*>(m_icon.get())})
         if (item->Visible())
             r = r.united(item->Rect());
     return r;

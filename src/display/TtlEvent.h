@@ -39,7 +39,8 @@ public:
 
     // Reads the current row of `record` in the documented order (ID, times, date text, label,
     // texts, flags, formatting, group, icon, colours, group formatting, parent, mouse mode).
-    void LoadFromRecord(TDataSet& record, int mouseMode, TUnitSystem units, TColor defaultBarColour);
+    void LoadFromRecord(TDataSet& record, int mouseMode, TUnitSystem units,
+                        TColor defaultBarColour);
 
     // Readers.
     int ID() const { return m_id; }

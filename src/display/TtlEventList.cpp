@@ -70,7 +70,8 @@ void TtlEventList::Clear() {
 
 void TtlEventList::AddToMaps(TtlEvent& event) {
     if (event.ParentID() > 0) {
-        m_parentMap.push_back({QStringLiteral("%1=%2").arg(event.ParentID()).arg(event.ID()), &event});
+        m_parentMap.push_back(
+            {QStringLiteral("%1=%2").arg(event.ParentID()).arg(event.ID()), &event});
         m_children[event.ParentID()].push_back(&event);
     }
     m_idMap.push_back({QString::number(event.ID()), &event});
@@ -297,7 +298,8 @@ std::pair<int, int> TtlEventList::ContentExtent() const {
     const int axisLine = m_owner.Axis().AxisLine();
     const QSize surface = m_owner.Graph().Size();
     low = std::max(std::min(low, axisLine - 50), 0);
-    high = std::min(std::max(high, axisLine + 100), horizontal ? surface.height() : surface.width());
+    high =
+        std::min(std::max(high, axisLine + 100), horizontal ? surface.height() : surface.width());
     return {low, high};
 }
 

@@ -17,8 +17,7 @@ public:
     int BayAt(int position) const { return m_bays[size_t(position)]; }
 
     // Position of the first entry whose occupation passes `fits`; −1 when none does.
-    template <class TFits>
-    int First(TFits fits) const {
+    template <class TFits> int First(TFits fits) const {
         if (m_bays.empty() || !fits(m_tree[1]))
             return -1;
         int node = 1;
@@ -31,7 +30,7 @@ private:
     void Grow();
 
     static constexpr double kFree = std::numeric_limits<double>::infinity();
-    int m_capacity = 0;          // leaves, a power of two
-    std::vector<double> m_tree;  // 1-based heap of minima; leaves from m_capacity
+    int m_capacity = 0;         // leaves, a power of two
+    std::vector<double> m_tree; // 1-based heap of minima; leaves from m_capacity
     std::vector<int> m_bays;
 };

@@ -76,7 +76,8 @@ void TtlGraph::Paint(QPainter& painter, const QRect& clip) {
     painter.fillRect(area, ToQColor(clBtnShadow));
     if (!m_bitmap.isNull() && !target.isEmpty()) {
         if (m_scaled.size() != target.size())
-            m_scaled = m_bitmap.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaled =
+                m_bitmap.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QRect part = area.intersected(target);
         if (!part.isEmpty())
             painter.drawImage(part.topLeft(), m_scaled, part.translated(-target.topLeft()));
@@ -229,7 +230,9 @@ void TtlGraph::MousePress(QPoint where, Qt::MouseButton button) {
     m_pressClears = m_owner.Events().ClearCount();
     if (m_pressed)
         m_pressed->Event().MouseDown(*m_pressed, where,
-                                     button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 0);
+                                     button == Qt::LeftButton    ? 1
+                                     : button == Qt::RightButton ? 2
+                                                                 : 0);
 }
 
 void TtlGraph::MouseMove(QPoint where) {

@@ -14,8 +14,8 @@ void TtlHitIndex::Rebuild(const TtlEventList& list) {
     const int n = list.Count();
     for (int i = 0; i < n; ++i) {
         const TtlEvent& event = list.At(i);
-        const std::pair<TtlItem*, int> items[] = {{&event.Bar(), i}, {&event.Icon(), n + i},
-                                                  {&event.Label(), 2 * n + i}};
+        const std::pair<TtlItem*, int> items[] = {
+            {&event.Bar(), i}, {&event.Icon(), n + i}, {&event.Label(), 2 * n + i}};
         for (const auto& [item, z] : items) {
             const QRect r = item->Rect();
             if (!item->Visible() || r.isEmpty())

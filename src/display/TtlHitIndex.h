@@ -1,6 +1,7 @@
-// Finds the topmost visible item under a point of the surface (in the surface's paint order). Items are filed in a grid of
-// 64-pixel cells; an item that would fill very many cells (a bar thousands of pixels long) is
-// kept in a short list that every look-up checks. Rebuilt when the layout has changed.
+// Finds the topmost visible item under a point of the surface (in the surface's paint order). Items
+// are filed in a grid of 64-pixel cells; an item that would fill very many cells (a bar thousands
+// of pixels long) is kept in a short list that every look-up checks. Rebuilt when the layout has
+// changed.
 #pragma once
 
 #include <QHash>

@@ -17,8 +17,8 @@ void TtlPositionWriter::Write() {
     const QString name = table->TableName();
     db.NotifyWrite(name, nullptr, false);
     TTransaction transaction(db);
-    TSqlStatement update = db.Prepare(QStringLiteral("UPDATE %1 SET X = ?1 WHERE ID = ?2")
-                                          .arg(QuoteIdentifier(name)));
+    TSqlStatement update =
+        db.Prepare(QStringLiteral("UPDATE %1 SET X = ?1 WHERE ID = ?2").arg(QuoteIdentifier(name)));
     int changed = 0;
     for (const auto& [id, x] : pending) {
         update.Reset();

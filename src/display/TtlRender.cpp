@@ -58,11 +58,13 @@ void SaveSurfaceArea(TTimeLine& timeline, const QRect& area, const QString& path
     else if (ext == QLatin1String("bmp"))
         format = "BMP";
     else
-        throw EVzError(QStringLiteral("File extension not recognised: %1").arg(QFileInfo(path).suffix()));
+        throw EVzError(
+            QStringLiteral("File extension not recognised: %1").arg(QFileInfo(path).suffix()));
     QImage image = RenderSurfaceArea(timeline, area);
     if (ext == QLatin1String("bmp"))
         image = image.convertToFormat(QImage::Format_RGB888);
     QImageWriter writer(path, format);
     if (!writer.write(image))
-        throw EVzError(QStringLiteral("Could not write \"%1\": %2").arg(path, writer.errorString()));
+        throw EVzError(
+            QStringLiteral("Could not write \"%1\": %2").arg(path, writer.errorString()));
 }

@@ -66,8 +66,8 @@ TEST_F(AxisTest, RangeIsRoundedOutwardAsTheUnitAndLengthRequire) {
     const TCase cases[] = {
         {"years without months, 600 high", usYearsAndMonths, false, 600, 1990 + kMarker,
          2000 + kMarker, 1990, 2000, 56},
-        {"same on 2000 pixels", usYearsAndMonths, false, 2000, 1990 + kMarker, 2000 + kMarker,
-         1990, 2000, 196},
+        {"same on 2000 pixels", usYearsAndMonths, false, 2000, 1990 + kMarker, 2000 + kMarker, 1990,
+         2000, 196},
         {"one value widens by 1/g", usSteps, false, 600, 5, 5, 4.9, 5.1, 560 / 0.2},
         {"negative years by months", usYearsAndMonths, false, 2000, -2, 1, -2, 1, 1960 / 3.0},
         {"months inside a year", usYearsAndMonths, false, 2000, 1990.3, 1990.6, 1990 + 3.0 / 12,
@@ -104,11 +104,12 @@ TEST_F(AxisTest, BoundsBeyondThirtyTwoBitsFailAndSetRangeReportsTheAxisError) {
         FAIL() << "no error";
     } catch (const EVzError& e) {
         EXPECT_EQ(e.Message(),
-                  QString::fromUtf8("Error creating axis.\r\n"
-                                    "* Check dates \xE2\x80\x93 check End value is greater than Start Value.\r\n"
-                                    "* Don't use numbers larger than 9 digits.\r\n"
-                                    "* You can have a start date only, but not an end date only.\r\n"
-                                    "* Don't use commas."));
+                  QString::fromUtf8(
+                      "Error creating axis.\r\n"
+                      "* Check dates \xE2\x80\x93 check End value is greater than Start Value.\r\n"
+                      "* Don't use numbers larger than 9 digits.\r\n"
+                      "* You can have a start date only, but not an end date only.\r\n"
+                      "* Don't use commas."));
     }
     EXPECT_EQ(tl.Events().Count(), 0);
 }
@@ -130,10 +131,10 @@ TEST_F(AxisTest, GeometryFollowsOrientationPositionAndSize) {
         int Line, Long, Short, EndPixel, Length;
     };
     const TCase cases[] = {
-        {false, 0, 800, 600, 50, 60, 56, 580, 560},   {false, 1, 800, 600, 400, 410, 406, 580, 560},
-        {false, 2, 800, 600, 50, 60, 56, 580, 560},   {true, 1, 1000, 600, 300, 310, 306, 980, 960},
-        {true, 3, 1000, 600, 50, 60, 56, 980, 960},   {true, 4, 1000, 600, 550, 540, 544, 980, 960},
-        {true, 2, 1000, 601, 50, 60, 56, 980, 960},   {true, 1, 1000, 601, 300, 310, 306, 980, 960},
+        {false, 0, 800, 600, 50, 60, 56, 580, 560}, {false, 1, 800, 600, 400, 410, 406, 580, 560},
+        {false, 2, 800, 600, 50, 60, 56, 580, 560}, {true, 1, 1000, 600, 300, 310, 306, 980, 960},
+        {true, 3, 1000, 600, 50, 60, 56, 980, 960}, {true, 4, 1000, 600, 550, 540, 544, 980, 960},
+        {true, 2, 1000, 601, 50, 60, 56, 980, 960}, {true, 1, 1000, 601, 300, 310, 306, 980, 960},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Horizontal << " pos " << c.Pos);
@@ -201,7 +202,8 @@ TEST_F(AxisTest, NegativeMonthsGetNoTicksButWholeYearsDo) {
     Vertical(2000);
     axis().AdjustRange(-2, 1);
     const QImage image = PaintAxis();
-    const std::vector<int> ticks = BlackRuns(image, false, axis().AxisLine() + 8, 0, image.height() - 1);
+    const std::vector<int> ticks =
+        BlackRuns(image, false, axis().AxisLine() + 8, 0, image.height() - 1);
     const auto has = [&](double v) {
         const int p = axis().ValueToPixel(v);
         return std::find(ticks.begin(), ticks.end(), p) != ticks.end();
@@ -271,7 +273,8 @@ TEST_F(AxisTest, CalendarMillenniaDrawOnlyTheTwoEnds) {
     axis().AdjustRange(DateToValue(QDate(1000, 1, 1)), DateToValue(QDate(4000, 1, 1)));
     ASSERT_LT(axis().PixelsPerUnit(), 0.0008);
     const QImage image = PaintAxis();
-    const std::vector<int> ticks = BlackRuns(image, false, axis().AxisLine() + 8, 0, image.height() - 1);
+    const std::vector<int> ticks =
+        BlackRuns(image, false, axis().AxisLine() + 8, 0, image.height() - 1);
     EXPECT_EQ(ticks, (std::vector<int>{axis().ValueToPixel(axis().StartValue()),
                                        axis().ValueToPixel(axis().EndValue())}));
 }
@@ -368,9 +371,9 @@ TEST_F(AxisTest, CalendarBandsDrawTheirRowsBeyondTheLine) {
             n += image.pixel(x, y) == qRgb(255, 255, 255);
         return n;
     };
-    EXPECT_GT(whiteRowAt(line), 1000);              // top edge of the month row
-    EXPECT_GT(whiteRowAt(line + h + 5), 1000);      // its bottom edge
-    EXPECT_GT(whiteRowAt(line - (h + 5)), 1000);    // top edge of the year row
+    EXPECT_GT(whiteRowAt(line), 1000);           // top edge of the month row
+    EXPECT_GT(whiteRowAt(line + h + 5), 1000);   // its bottom edge
+    EXPECT_GT(whiteRowAt(line - (h + 5)), 1000); // top edge of the year row
     // No plain tick marks in this style.
     EXPECT_TRUE(BlackRuns(image, true, line + 8, 0, image.width() - 1).empty());
 }

@@ -32,8 +32,8 @@ TEST_F(BarTest, BarsLieAtTheirBayAcrossAHorizontalAxis) {
         int Pos, X, Top;
     };
     // o = round(120 × 0.1) = 12: top 50 + 125 − 12; bottom axis at 550: 550 − 12 − 125.
-    const TCase cases[] = {{3, 125, 163}, {4, 125, 413}, {1, -125, 163}, {3, -100, 35},
-                           {1, 400, 480}, {4, -600, 480}};
+    const TCase cases[] = {{3, 125, 163}, {4, 125, 413}, {1, -125, 163},
+                           {3, -100, 35}, {1, 400, 480}, {4, -600, 480}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "pos " << c.Pos << " X " << c.X);
         dm.ffDB.Execute(QStringLiteral("DELETE FROM Event"));
@@ -185,15 +185,18 @@ TEST_F(BarTest, VisibilityFollowsTheTableInBothDisplays) {
     const int g = AddGroup(QStringLiteral("G"), {}, {}, Icon(Qt::blue));
     const int parent = AddAt("parent", 10, 90, 125);
     const int child = Add(TEventRow{QStringLiteral("child"), 20, 30, 250, 0, parent, {}});
-    const int blown = Add(TEventRow{QStringLiteral("gone"), 40, 50, 375, 0, 0, QStringLiteral("BlownAway=1")});
+    const int blown =
+        Add(TEventRow{QStringLiteral("gone"), 40, 50, 375, 0, 0, QStringLiteral("BlownAway=1")});
     const int iconSpan = AddAt("icon span", 10, 20, 500, g);
     TenPixelsPerUnit(usSteps, 3);
     struct TWant {
         int Id;
         bool Bar, Label, Icon;
     };
-    const TWant timeline[] = {{parent, true, true, false}, {child, false, false, false},
-                              {blown, false, false, false}, {iconSpan, true, true, false}};
+    const TWant timeline[] = {{parent, true, true, false},
+                              {child, false, false, false},
+                              {blown, false, false, false},
+                              {iconSpan, true, true, false}};
     for (const TWant& w : timeline) {
         SCOPED_TRACE(w.Id);
         EXPECT_EQ(Event(w.Id).Bar().Visible(), w.Bar);
@@ -202,8 +205,10 @@ TEST_F(BarTest, VisibilityFollowsTheTableInBothDisplays) {
     }
     tl.SetDisplayMode(1);
     tl.Events().RepositionAll();
-    const TWant list[] = {{parent, false, true, false}, {child, false, true, false},
-                          {blown, false, false, false}, {iconSpan, false, true, true}};
+    const TWant list[] = {{parent, false, true, false},
+                          {child, false, true, false},
+                          {blown, false, false, false},
+                          {iconSpan, false, true, true}};
     for (const TWant& w : list) {
         SCOPED_TRACE(w.Id);
         EXPECT_EQ(Event(w.Id).Bar().Visible(), w.Bar);

@@ -49,7 +49,8 @@ TEST_F(BayTest, NewBaysFollowTheRuleOfTheOrientationAndPosition) {
         {true, 0, 120, 25, {125, 250, 375}},
     };
     for (const TCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Horizontal << " pos " << c.Pos << " width " << c.Width);
+        SCOPED_TRACE(testing::Message()
+                     << c.Horizontal << " pos " << c.Pos << " width " << c.Width);
         Axis(c.Horizontal, c.Pos);
         bays().SetBayWidth(c.Width);
         tl.Events().SetEventSnap(c.Snap);
@@ -67,8 +68,8 @@ TEST_F(BayTest, TightStylePlacesOverlappingSpansAlternatelyAndStoresX) {
         const int a = Add("a", 10, 20), b = Add("b", 11, 21), c = Add("c", 12, 22);
         tl.SetModified(false);
         Show();
-        const std::vector<int> want = pos == 1 ? std::vector<int>{125, -125, 250}
-                                               : std::vector<int>{125, 250, 375};
+        const std::vector<int> want =
+            pos == 1 ? std::vector<int>{125, -125, 250} : std::vector<int>{125, 250, 375};
         EXPECT_EQ(Xs({a, b, c}), want);
         EXPECT_EQ(StoredX(a), want[0]);
         EXPECT_EQ(StoredX(c), want[2]);
@@ -127,7 +128,8 @@ TEST_F(BayTest, GroupsStyleKeepsGroupsApartIgnoringCaseAndCountsTheLabel) {
     const int a2 = Add(r);
     r.Start = 40, r.End = 50, r.Group = other;
     const int b1 = Add(r);
-    tl.Events().SetDefaultLabelFont(TFontSpec{QStringLiteral("Arial"), 1, false, false, false, false, clBlack});
+    tl.Events().SetDefaultLabelFont(
+        TFontSpec{QStringLiteral("Arial"), 1, false, false, false, false, clBlack});
     tl.SetLabelFmt(QStringLiteral("%0:s"));
     Show(0, 100);
     EXPECT_EQ(Event(a1).X(), Event(a2).X());

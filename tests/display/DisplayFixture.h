@@ -46,19 +46,20 @@ protected:
         double Start = 0;
         std::optional<double> End;
         std::optional<int> X;
-        int Group = 0;    // Category ID, 0 for none
-        int Parent = 0;   // ParentID, 0 for none
+        int Group = 0;  // Category ID, 0 for none
+        int Parent = 0; // ParentID, 0 for none
         QString Formatting;
     };
 
     // Inserts an event with the next ID and returns the ID.
     int Add(const TEventRow& row) {
         const int id = ++m_lastID;
-        dm.ffDB.Execute(QStringLiteral("INSERT INTO Event (ID, Name, Start, \"End\", X, CategoryID, "
-                                       "ParentID, Formatting) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"),
-                        {id, row.Name, row.Start, row.End ? QVariant(*row.End) : QVariant(),
-                         row.X ? QVariant(*row.X) : QVariant(), row.Group ? QVariant(row.Group) : QVariant(),
-                         row.Parent ? QVariant(row.Parent) : QVariant(), row.Formatting});
+        dm.ffDB.Execute(
+            QStringLiteral("INSERT INTO Event (ID, Name, Start, \"End\", X, CategoryID, "
+                           "ParentID, Formatting) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"),
+            {id, row.Name, row.Start, row.End ? QVariant(*row.End) : QVariant(),
+             row.X ? QVariant(*row.X) : QVariant(), row.Group ? QVariant(row.Group) : QVariant(),
+             row.Parent ? QVariant(row.Parent) : QVariant(), row.Formatting});
         return id;
     }
     int Add(const QString& name, double start, std::optional<double> end = std::nullopt) {
@@ -81,7 +82,8 @@ protected:
     }
 
     // "Show All": reopens the event query and sets the range of its events (or the given one).
-    void Show(std::optional<double> start = std::nullopt, std::optional<double> end = std::nullopt) {
+    void Show(std::optional<double> start = std::nullopt,
+              std::optional<double> end = std::nullopt) {
         dm.qryEvent.Close();
         dm.qryEvent.Open();
         dm.tblEvent.Refresh();
@@ -109,7 +111,8 @@ protected:
 
     // The stored X of an event record (nullopt for NULL).
     std::optional<int> StoredX(int id) {
-        TQuery q(dm.ffDB, QStringLiteral("q"), QStringLiteral("select X from Event where ID = %1").arg(id));
+        TQuery q(dm.ffDB, QStringLiteral("q"),
+                 QStringLiteral("select X from Event where ID = %1").arg(id));
         q.Open();
         const QVariant v = q.Value(0);
         return v.isValid() ? std::optional<int>(v.toInt()) : std::nullopt;

@@ -4,7 +4,7 @@
 
 #include "common/Errors.h"
 #include "display/NameValueLines.h"
-#include "display/TtlDataLink.h"
+#include "display/TUniDirectional.h"
 #include "time/DateNumbers.h"
 
 #include <QDateTime>
@@ -130,9 +130,15 @@ TEST_F(EventListTest, AClickThatEndsADragNeitherOpensNorBlowsAway) {
 }
 
 TEST_F(EventListTest, LoadReadsTheMemoAndTheGroupFormatting) {
-    const int g = AddGroup(QStringLiteral("Kings"), QStringLiteral("clRed"),
-                           QStringLiteral("BarWidth=2\r\nFont=\"Courier New\",9pt,Italic,clBlue\r\n"));
-    TEventRow r{QStringLiteral("x & y"), 1, 5, std::nullopt, g, 0,
+    const int g =
+        AddGroup(QStringLiteral("Kings"), QStringLiteral("clRed"),
+                 QStringLiteral("BarWidth=2\r\nFont=\"Courier New\",9pt,Italic,clBlue\r\n"));
+    TEventRow r{QStringLiteral("x & y"),
+                1,
+                5,
+                std::nullopt,
+                g,
+                0,
                 QStringLiteral("BarColor=clLime\r\nBarLabelColor=$00112233\r\nKeep=this\r\n")};
     const int a = Add(r);
     r.Group = 0;
@@ -170,12 +176,13 @@ TEST_F(EventListTest, LabelFormatsShapeTheLabelAndABadFormatStopsTheBuild) {
         const char* Format;
         QString Want;
     };
-    const TCase cases[] = {{"%0:s", QStringLiteral("Hastings")},
-                           {"%0:s %1:s", QStringLiteral("Hastings ") + date},
-                           {"%1:s %0:s", date + QStringLiteral(" Hastings")},
-                           {"%0:s\r\n%1:s", QStringLiteral("Hastings\r\n") + date},
-                           {"[%s|%s] 100%%", QStringLiteral("[Hastings|") + date + QStringLiteral("] 100%")},
-                           {"%-10s|%.4s", QStringLiteral("Hastings  |") + date.left(4)}};
+    const TCase cases[] = {
+        {"%0:s", QStringLiteral("Hastings")},
+        {"%0:s %1:s", QStringLiteral("Hastings ") + date},
+        {"%1:s %0:s", date + QStringLiteral(" Hastings")},
+        {"%0:s\r\n%1:s", QStringLiteral("Hastings\r\n") + date},
+        {"[%s|%s] 100%%", QStringLiteral("[Hastings|") + date + QStringLiteral("] 100%")},
+        {"%-10s|%.4s", QStringLiteral("Hastings  |") + date.left(4)}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Format);
         tl.SetLabelFmt(QString::fromLatin1(c.Format));
@@ -218,12 +225,12 @@ TEST_F(EventListTest, ListTextAndDumpTextWalkTheQuery) {
     r.End = 1995.0002;
     Add(r);
     Show();
-    EXPECT_EQ(tl.Events().ListText(),
-              QStringLiteral("1990\tA\r\n1991 - 1995\tB second line\r\n"));
+    EXPECT_EQ(tl.Events().ListText(), QStringLiteral("1990\tA\r\n1991 - 1995\tB second line\r\n"));
     dm.ffDB.Execute(QStringLiteral("UPDATE Event SET Description = 'about'"));
     Show();
-    EXPECT_EQ(tl.Events().DumpText(QStringLiteral(">")),
-              QStringLiteral(">1990\tA\r\nabout\r\n\r\n1991 - 1995\tB second line\r\nabout\r\n\r\n"));
+    EXPECT_EQ(
+        tl.Events().DumpText(QStringLiteral(">")),
+        QStringLiteral(">1990\tA\r\nabout\r\n\r\n1991 - 1995\tB second line\r\nabout\r\n\r\n"));
 }
 
 TEST_F(EventListTest, SelectionMovesTheStateAndTheCurrentRows) {
@@ -253,7 +260,8 @@ TEST_F(EventListTest, DefaultBarColourReachesOnlyBarsOfTheOldDefault) {
     Show();
     tl.Events().SetDefaultBarColor(RgbColour(255, 255, 0));
     EXPECT_EQ(Event(plain).Bar().FillColor(), RgbColour(255, 255, 0));
-    EXPECT_EQ(LineValue(Event(plain).Formatting(), QStringLiteral("BarColor")), QStringLiteral("clYellow"));
+    EXPECT_EQ(LineValue(Event(plain).Formatting(), QStringLiteral("BarColor")),
+              QStringLiteral("clYellow"));
     EXPECT_EQ(Event(grouped).Bar().FillColor(), clRed);
     EXPECT_EQ(tl.Events().DefaultBarColor(), RgbColour(255, 255, 0));
 }
@@ -311,8 +319,8 @@ TEST_F(EventListTest, NewEventOutsideTheSearchIsReported) {
     tl.SetRange(5, 1);
     ASSERT_TRUE(tl.AddNewEvent(1, 5));
     ASSERT_EQ(dialogs.ShownTexts().size(), 1);
-    EXPECT_TRUE(dialogs.ShownTexts()[0].startsWith(
-        QStringLiteral("The event will not be shown in the current View / search results.\r\n\r\n")));
+    EXPECT_TRUE(dialogs.ShownTexts()[0].startsWith(QStringLiteral(
+        "The event will not be shown in the current View / search results.\r\n\r\n")));
 }
 
 TEST_F(EventListTest, InsertNeedsANameAndAStart) {
@@ -320,14 +328,15 @@ TEST_F(EventListTest, InsertNeedsANameAndAStart) {
     EXPECT_EQ(tl.InsertEventRecord({}, QStringLiteral("5"), {}, {}, {}, {}, false, {}, {}, {}), -1);
     EXPECT_EQ(tl.InsertEventRecord(QStringLiteral("n"), {}, {}, {}, {}, {}, false, {}, {}, {}), -1);
     TSkipDateEntryScope skip(dm);
-    const int id = tl.InsertEventRecord(QStringLiteral("n"), QStringLiteral("5"), QStringLiteral("7"),
-                                        {}, {}, QStringLiteral("d"), true, {}, {}, {});
+    const int id =
+        tl.InsertEventRecord(QStringLiteral("n"), QStringLiteral("5"), QStringLiteral("7"), {}, {},
+                             QStringLiteral("d"), true, {}, {}, {});
     EXPECT_GT(id, 0);
     EXPECT_EQ(StoredText(id, QStringLiteral("Description")), QStringLiteral("d"));
     EXPECT_EQ(StoredText(id, QStringLiteral("Formatting")), QString());
     // An end before the start inserts nothing and leaves no pending insert.
-    EXPECT_THROW(tl.InsertEventRecord(QStringLiteral("bad"), QStringLiteral("9"), QStringLiteral("1"),
-                                      {}, {}, {}, false, {}, {}, {}),
+    EXPECT_THROW(tl.InsertEventRecord(QStringLiteral("bad"), QStringLiteral("9"),
+                                      QStringLiteral("1"), {}, {}, {}, false, {}, {}, {}),
                  EVzError);
     EXPECT_FALSE(dm.tblEvent.Editing());
 }
@@ -393,8 +402,8 @@ TEST_F(EventListTest, PlainHelpersOfTheControl) {
     tl.SetFileName(QStringLiteral("/home/a/b.tml"));
     EXPECT_FALSE(tl.FileNameHasNoFolder());
 
-    EXPECT_TRUE(tl.TimelineID().contains(QRegularExpression(
-        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d_\\d\\d-\\d{3}$"))));
+    EXPECT_TRUE(tl.TimelineID().contains(
+        QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d_\\d\\d-\\d{3}$"))));
     const QString id = tl.TimelineID();
     EXPECT_EQ(tl.TimelineID(), id);
 
@@ -439,7 +448,8 @@ TEST_F(EventListTest, BindingsRefuseForwardOnlyDataSets) {
             (tl.*set)(&forward);
             FAIL() << "accepted";
         } catch (const EVzError& e) {
-            EXPECT_EQ(e.Message(), QStringLiteral("Operation not allowed on a unidirectional dataset"));
+            EXPECT_EQ(e.Message(),
+                      QStringLiteral("Operation not allowed on a unidirectional dataset"));
         }
     }
     EXPECT_EQ(tl.DataSource(), &dm.qryEvent);

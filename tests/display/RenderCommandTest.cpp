@@ -26,7 +26,8 @@ class RenderCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(Cli({"new", file, "--units", "0"}).Status, 0);
-        ASSERT_EQ(Cli({"add", file, "--name", "War", "--start", "1914", "--end", "1918"}).Status, 0);
+        ASSERT_EQ(Cli({"add", file, "--name", "War", "--start", "1914", "--end", "1918"}).Status,
+                  0);
         ASSERT_EQ(Cli({"add", file, "--name", "Peace", "--start", "1919"}).Status, 0);
         before = vztest::ReadAll(file);
     }
@@ -46,7 +47,10 @@ TEST_F(RenderCommandTest, PicturesAreExactlyTheSurfaceSize) {
     EXPECT_EQ(quint8(vztest::ReadAll(folder + "/a.bmp")[28]), 24);
     ASSERT_EQ(Cli({"render", file, folder + "/d.png"}).Status, 0);
     EXPECT_EQ(QImage(folder + "/d.png").size(), QSize(1600, 1000));
-    ASSERT_EQ(Cli({"render", file, folder + "/a.pdf", "--orientation", "horizontal", "--axis-pos", "4"}).Status, 0);
+    ASSERT_EQ(
+        Cli({"render", file, folder + "/a.pdf", "--orientation", "horizontal", "--axis-pos", "4"})
+            .Status,
+        0);
     EXPECT_TRUE(vztest::ReadAll(folder + "/a.pdf").startsWith("%PDF"));
     // The default bars are aqua: the picture shows them.
     const QImage image(folder + "/d.png");

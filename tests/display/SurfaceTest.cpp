@@ -132,8 +132,11 @@ TEST_F(SurfaceTest, DragsSnapToBaysAndOnlyTheHybridAndManualStylesStoreThem) {
         int Layout, Drag, Want;
         bool Stored;
     };
-    const TCase cases[] = {{0, 30, 125, false}, {0, 50, 175, false}, {3, 50, 175, true},
-                           {2, 130, 250, true}, {1, -300, -175, false}};
+    const TCase cases[] = {{0, 30, 125, false},
+                           {0, 50, 175, false},
+                           {3, 50, 175, true},
+                           {2, 130, 250, true},
+                           {1, -300, -175, false}};
     for (const TCase& k : cases) {
         SCOPED_TRACE(testing::Message() << "layout " << k.Layout << " drag " << k.Drag);
         tl.Bays().SetLayout(k.Layout);
@@ -202,8 +205,12 @@ TEST_F(SurfaceTest, TheEventMenuListsItsItemsAndKioskModeSuppressesIt) {
     std::vector<QString> captions;
     for (const TdtmGraph::TEntry& e : tl.Graph().PopupModule().Entries(Event(a)))
         captions.push_back(e.Caption);
-    EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Edit..."), QStringLiteral("Delete"), {},
-                                              QStringLiteral("Label Colour..."), {}, {},
+    EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Edit..."),
+                                              QStringLiteral("Delete"),
+                                              {},
+                                              QStringLiteral("Label Colour..."),
+                                              {},
+                                              {},
                                               QStringLiteral("Align Group")}));
     EXPECT_TRUE(tl.Graph().PopupModule().Entries(Event(a)).back().Enabled);
     tl.SetDisplayMode(1);
@@ -305,7 +312,8 @@ TEST_F(SurfaceTest, BackgroundsLoadByExtensionAndAreWrittenAsBitmaps) {
 
     tl.LoadBackground(folder + QStringLiteral("/missing.jpg"));
     ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(dialogs.Shown()[0].Text, QStringLiteral("File not found: ") + folder + QStringLiteral("/missing.jpg"));
+    EXPECT_EQ(dialogs.Shown()[0].Text,
+              QStringLiteral("File not found: ") + folder + QStringLiteral("/missing.jpg"));
     EXPECT_EQ(dialogs.Shown()[0].Caption, QStringLiteral("Vezizivu"));
     EXPECT_EQ(tl.Background().size(), QSize(40, 30)); // kept
 
@@ -355,7 +363,8 @@ TEST_F(SurfaceTest, ContentExtentCoversTheEventsAndTheAxis) {
     tl.SetAxisPos(3);
     Surface(1000, 800);
     const int a = AddAt("a", 10, 20, 125), b = AddAt("b", 30, 40, 250);
-    const int gone = Add(TEventRow{QStringLiteral("gone"), 50, 60, 500, 0, 0, QStringLiteral("BlownAway=1")});
+    const int gone =
+        Add(TEventRow{QStringLiteral("gone"), 50, 60, 500, 0, 0, QStringLiteral("BlownAway=1")});
     Show(0, 100);
     const auto [low, high] = tl.Events().ContentExtent();
     // Low: the axis line − 50 (the icons lie further out); high: the label of the second bay.
@@ -459,8 +468,8 @@ TEST(CoverageTest, CoverageIsExactAcrossWordBoundaries) {
         bool Covered;
     };
     const TCase cases[] = {
-        {QRect(60, 30, 80, 5), true},   {QRect(70, 31, 60, 3), true},  {QRect(59, 30, 2, 1), false},
-        {QRect(139, 34, 1, 1), true},   {QRect(139, 34, 2, 1), false}, {QRect(60, 35, 1, 1), false},
+        {QRect(60, 30, 80, 5), true}, {QRect(70, 31, 60, 3), true},  {QRect(59, 30, 2, 1), false},
+        {QRect(139, 34, 1, 1), true}, {QRect(139, 34, 2, 1), false}, {QRect(60, 35, 1, 1), false},
         {QRect(0, 0, 5, 5), true}, // outside the area: nothing there to draw
     };
     for (const TCase& c : cases)

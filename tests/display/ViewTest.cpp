@@ -168,9 +168,10 @@ TEST_F(ViewTest, ARightClickOpensTheEventMenuAndRunsItsChoice) {
     };
     QTest::mouseClick(surface(), Qt::RightButton, {}, Event(a).Bar().Rect().center());
     EXPECT_EQ(name, QStringLiteral("ppmBarLabel"));
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("Edit..."), QStringLiteral("Delete"), QStringLiteral("-"),
-                                  QStringLiteral("Label Colour..."), QStringLiteral("-"),
-                                  QStringLiteral("-"), QStringLiteral("Align Group")}));
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("Edit..."), QStringLiteral("Delete"), QStringLiteral("-"),
+                           QStringLiteral("Label Colour..."), QStringLiteral("-"),
+                           QStringLiteral("-"), QStringLiteral("Align Group")}));
     EXPECT_EQ(Event(b).X(), 250);
     EXPECT_TRUE(opened.empty());
 

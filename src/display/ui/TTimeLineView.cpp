@@ -22,7 +22,8 @@ TTimeLineView::TTimeLineView(TTimeLine& timeline, QWidget* parent)
     horizontalScrollBar()->setTracking(true);
     verticalScrollBar()->setTracking(true);
     resize(200, 200);
-    m_timeline.Graph().PopupModule().ChooseColour = [this](TColor initial) -> std::optional<TColor> {
+    m_timeline.Graph().PopupModule().ChooseColour =
+        [this](TColor initial) -> std::optional<TColor> {
         const QColor chosen = QColorDialog::getColor(ToQColor(initial), this);
         if (!chosen.isValid())
             return std::nullopt;

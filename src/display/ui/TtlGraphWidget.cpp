@@ -93,7 +93,7 @@ QMenu* TtlGraphWidget::CreateEventMenu(TtlEvent& event, QWidget* parent) {
 }
 
 void TtlGraphWidget::ShowEventMenu(TtlEvent& event, QPoint globalPos) {
-    const std::unique_ptr<QMenu> menu(CreateEventMenu(event, this));
+    const std::unique_ptr<QMenu> menu(CreateEventMenu(event, nullptr));
     TtlEventList& list = m_timeline.Events();
     const quint64 clears = list.ClearCount();
     const int id = event.ID();

@@ -17,7 +17,8 @@ class TtlGraphWidget : public QWidget {
 public:
     TtlGraphWidget(TTimeLine& timeline, QWidget* parent);
 
-    // The event menu ppmBarLabel for `event`, with an action per visible entry.
+    // The event menu ppmBarLabel for `event`, with an action per visible entry; `parent` owns
+    // it (nullptr: the caller does).
     QMenu* CreateEventMenu(TtlEvent& event, QWidget* parent);
     // Shows the menu at a screen position; tests replace it to choose an entry themselves.
     std::function<QAction*(QMenu& menu, QPoint globalPos)> ExecMenu;
