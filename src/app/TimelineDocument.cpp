@@ -129,12 +129,11 @@ void TTimelineDocument::SetCurrentSettingsAsDefault() {
 }
 
 void TTimelineDocument::LoadBackground(const QString& path) {
-    QFile file(path);
-    m_background = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_timeline.LoadBackground(path);
 }
 
 void TTimelineDocument::WriteBackground(const QString& path) {
-    WriteFileAtomically(path, m_background);
+    m_timeline.WriteBackground(path);
 }
 
 // The window steps of the file sequences go to the view.

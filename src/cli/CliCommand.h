@@ -21,6 +21,7 @@ struct TCliCommand {
 using TCliRegistry = std::vector<TCliCommand>;
 
 void RegisterStorageCommands(TCliRegistry& registry);
+void RegisterRenderCommands(TCliRegistry& registry);
 
 // Output helpers: UTF-8 lines on standard output and standard error.
 void CliOut(const QString& line);

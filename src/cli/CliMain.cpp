@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
 
     TCliRegistry registry;
     RegisterStorageCommands(registry);
+    RegisterRenderCommands(registry);
 
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -128,3 +128,36 @@ TColor TextToColor(const QString& text) {
         throw EVzError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return TColor(quint32(value));
 }
+
+namespace {
+// Classic desktop values of the system colours, by index.
+constexpr std::array<TColor, 31> kSystem = {
+    RgbColour(200, 200, 200), RgbColour(0, 0, 0),       RgbColour(153, 180, 209),
+    RgbColour(191, 205, 219), RgbColour(240, 240, 240), RgbColour(255, 255, 255),
+    RgbColour(100, 100, 100), RgbColour(0, 0, 0),       RgbColour(0, 0, 0),
+    RgbColour(0, 0, 0),       RgbColour(180, 180, 180), RgbColour(244, 247, 252),
+    RgbColour(171, 171, 171), RgbColour(0, 120, 215),   RgbColour(255, 255, 255),
+    RgbColour(240, 240, 240), RgbColour(160, 160, 160), RgbColour(109, 109, 109),
+    RgbColour(0, 0, 0),       RgbColour(0, 0, 0),       RgbColour(255, 255, 255),
+    RgbColour(105, 105, 105), RgbColour(227, 227, 227), RgbColour(0, 0, 0),
+    RgbColour(255, 255, 225), RgbColour(0, 0, 0),       RgbColour(0, 102, 204),
+    RgbColour(185, 209, 234), RgbColour(215, 228, 242), RgbColour(0, 120, 215),
+    RgbColour(240, 240, 240),
+};
+} // namespace
+
+QColor ToQColor(TColor colour) {
+    if (colour == clNone)
+        return QColor(0, 0, 0, 0);
+    if (colour == clDefault)
+        return QColor(0, 0, 0);
+    if ((colour & 0xFF000000u) == 0xFF000000u) {
+        const quint32 index = colour & 0xFFu;
+        colour = index < kSystem.size() ? kSystem[index] : clBlack;
+    }
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+TColor FromQColor(const QColor& colour) {
+    return RgbColour(colour.red(), colour.green(), colour.blue());
+}

@@ -4,6 +4,7 @@
 
 #include "common/Colour.h"
 
+#include <QColor>
 #include <QString>
 
 // The name of `colour` ("clAqua") or "$00030201".
@@ -19,3 +20,13 @@ bool ColourFromName(const QString& name, TColor& colour);
 // Reads an integer as the settings files write it: decimal (with an optional sign) or "$"/"0x"
 // hexadecimal, surrounding blanks ignored. False when the text is no such number.
 bool ReadIntegerText(const QString& text, qint64& value);
+
+// The colour to paint with: plain colours as they are, system colours (high byte 0xFF) by the
+// desktop's classic values so that rendering does not depend on the desktop theme; clNone is
+// fully transparent.
+QColor ToQColor(TColor colour);
+// A painted colour as a stored one (alpha ignored).
+TColor FromQColor(const QColor& colour);
+
+// Named system colours used by the display.
+constexpr TColor clBtnShadow = 0xFF000010;
