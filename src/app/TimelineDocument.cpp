@@ -4,24 +4,29 @@
 #include "common/Errors.h"
 #include "common/MiscUtils.h"
 #include "storage/IO.h"
+#include "display/TtlAxis.h"
+#include "display/TtlEventList.h"
 #include "storage/TimelineSettings.h"
 #include "time/UnitTable.h"
 
 #include <QFile>
 
+#include <optional>
+
 TTimelineDocument::TTimelineDocument() : m_file(m_dm, m_timeline, *this), m_personalFolder(::PersonalFolder()) {
     m_dm.SetTimeline(&m_timeline);
-    m_settings.PullFrom(m_timeline);
+    m_timeline.SetDataModule(&m_dm);
 }
 
 TTimelineDocument::~TTimelineDocument() = default;
 
 TSettingsParts TTimelineDocument::SettingsParts() {
-    return m_settings.Parts(&m_app);
+    TSettingsParts parts = m_timeline.SettingsParts();
+    parts.App = &m_app;
+    return parts;
 }
 
 void TTimelineDocument::ReadSettings(const QString& path, bool timelineMode) {
-    m_settings.PullFrom(m_timeline);
     TSettingsContext context;
     context.PersonalFolder = m_personalFolder;
     if (m_view)
@@ -31,7 +36,7 @@ void TTimelineDocument::ReadSettings(const QString& path, bool timelineMode) {
         TTimelineDocument& Doc;
         bool TimelineMode;
         ~TAfterRead() {
-            Doc.m_settings.PushTo(Doc.m_timeline);
+            Doc.m_timeline.ApplySettings();
             Doc.m_dm.ApplyPasswordLock();
             Doc.RefreshUnitCaptions();
             if (Doc.m_view)
@@ -42,7 +47,6 @@ void TTimelineDocument::ReadSettings(const QString& path, bool timelineMode) {
 }
 
 void TTimelineDocument::WriteSettings(const QString& path, bool timelineMode) {
-    m_settings.PullFrom(m_timeline);
     WriteTimelineSettings(path, timelineMode, SettingsParts());
 }
 
@@ -51,16 +55,13 @@ QString TTimelineDocument::DefaultSettingsPath() const {
 }
 
 QString TTimelineDocument::EnsureTimelineID() {
-    if (m_settings.Timeline.TimelineID.isEmpty())
-        m_settings.Timeline.TimelineID = IdentityStamp();
-    return m_settings.Timeline.TimelineID;
+    return m_timeline.TimelineID();
 }
 
 void TTimelineDocument::SetPassword(const QString& password) {
     if (password == m_timeline.Password())
         return;
     m_timeline.SetPassword(password);
-    m_settings.Timeline.Password = password;
     m_dm.ApplyPasswordLock();
     // The protection is part of the file: leaving without saving would silently drop it.
     if (!m_timeline.FileName().isEmpty())
@@ -107,14 +108,8 @@ void TTimelineDocument::ChangeUnitSystem(TUnitSystem units) {
     const TUnitSystem old = m_timeline.Units();
     if (units == old)
         return;
-    m_timeline.SetUnits(units);
-    m_settings.Timeline.Units = units;
-    if (m_timeline.CaptionFollowsUnits())
-        m_settings.Axis.Caption = MajorLongName(units) + QLatin1Char('s');
-    if (units == usCalendarDates)
-        m_settings.Axis.Style = 3;
-    else if (old == usCalendarDates)
-        m_settings.Axis.Style = 1;
+    m_timeline.SetUnits(units); // the axis caption follows unless one was read from the file
+    m_timeline.Axis().SwitchStyleForUnits(old);
     // The unit system is saved with the timeline: closing must offer to save it.
     if (!m_timeline.FileName().isEmpty())
         m_timeline.SetModified(true);
@@ -122,6 +117,31 @@ void TTimelineDocument::ChangeUnitSystem(TUnitSystem units) {
     RefreshUnitCaptions();
     if (m_view)
         m_view->RerunSearch();
+}
+
+void TTimelineDocument::ShowAllEvents() {
+    TQuery& query = m_dm.qryEvent;
+    query.Close();
+    query.SetSQL(TdtmMain::DefaultEventSql());
+    query.Open();
+    const int count = query.RecordCount();
+    if (count == 0 || count > m_timeline.Events().MaxEvents()) {
+        m_timeline.Events().Clear();
+        return;
+    }
+    std::optional<double> low, high;
+    const int start = query.FieldIndex(QStringLiteral("Start"));
+    const int end = query.FieldIndex(QStringLiteral("End"));
+    for (query.First(); !query.Eof(); query.Next())
+        for (int field : {start, end}) {
+            const QVariant v = query.Value(field);
+            if (!v.isValid())
+                continue;
+            const double d = v.toDouble();
+            low = low ? std::min(*low, d) : d;
+            high = high ? std::max(*high, d) : d;
+        }
+    m_timeline.SetRange(high.value_or(99999), low.value_or(99999));
 }
 
 void TTimelineDocument::SetCurrentSettingsAsDefault() {
@@ -170,7 +190,7 @@ void TTimelineDocument::ShowNewTimelinePanel(bool show) {
         m_view->ShowNewTimelinePanel(show);
 }
 void TTimelineDocument::ClearSearchAndEntry() {
-    m_settings.Timeline.SearchText.clear();
+    m_timeline.SettingsParts().Timeline->SearchText.clear();
     if (m_view)
         m_view->ClearSearchAndEntry();
 }

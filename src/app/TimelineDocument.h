@@ -5,14 +5,12 @@
 #pragma once
 
 #include "app/DocumentView.h"
-#include "app/TransitionalSettings.h"
 #include "display/TmLn.h"
 #include "storage/DisplaySettings.h"
 #include "storage/MainDataMod.h"
 #include "storage/TimelineFile.h"
 #include "storage/TimelineFileHost.h"
 
-#include <QByteArray>
 
 class TTimelineDocument : public TTimelineFileHost {
 public:
@@ -37,9 +35,9 @@ public:
     const QString& PersonalFolder() const { return m_personalFolder; }
     void SetPersonalFolder(const QString& folder) { m_personalFolder = folder; }
 
-    // The background picture as file bytes; empty for none.
-    const QByteArray& Background() const { return m_background; }
-    void SetBackground(const QByteArray& bytes) { m_background = bytes; }
+    // "Show All": every event over its own range (the display stays empty when there are none or
+    // more than the maximum number of events).
+    void ShowAllEvents();
 
     // The timeline's ID, created now when it is empty.
     QString EnsureTimelineID();
@@ -100,9 +98,7 @@ private:
     TdtmMain m_dm;
     TTimeLine m_timeline;
     TTimelineFile m_file;
-    TTransitionalSettings m_settings;
     TAppOptions m_app;
     QString m_personalFolder;
-    QByteArray m_background;
     TDocumentView* m_view = nullptr;
 };

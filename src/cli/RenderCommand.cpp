@@ -31,33 +31,6 @@ int IntOption(const TCliArgs& args, const QString& name, int fallback, int low, 
     return value;
 }
 
-// "Show All": the event query with its default text, the range of its events.
-void ShowAll(TTimelineDocument& doc) {
-    TdtmMain& dm = doc.Data();
-    TTimeLine& timeline = doc.Timeline();
-    TQuery& query = dm.qryEvent;
-    query.Close();
-    query.SetSQL(TdtmMain::DefaultEventSql());
-    query.Open();
-    const int count = query.RecordCount();
-    if (count == 0 || count > timeline.Events().MaxEvents()) {
-        timeline.Events().Clear();
-        return;
-    }
-    std::optional<double> low, high;
-    for (query.First(); !query.Eof(); query.Next()) {
-        for (const char* field : {"Start", "End"}) {
-            const QVariant v = query.Value(QString::fromLatin1(field));
-            if (!v.isValid())
-                continue;
-            const double d = v.toDouble();
-            low = low ? std::min(*low, d) : d;
-            high = high ? std::max(*high, d) : d;
-        }
-    }
-    timeline.SetRange(high.value_or(99999), low.value_or(99999));
-}
-
 int RunRender(const TCliArgs& args) {
     args.AllowOnly({QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("view"),
                     QStringLiteral("orientation"), QStringLiteral("axis-pos"),
@@ -106,7 +79,6 @@ int RunRender(const TCliArgs& args) {
         CliErr(QStringLiteral("Views are not available yet; all events are shown."));
 
     TTimeLine& timeline = doc.Timeline();
-    timeline.SetDataModule(&doc.Data());
     timeline.SetClientSize(QSize(width, height));
     if (horizontal)
         timeline.SetAxisOrientation(*horizontal);
@@ -118,7 +90,7 @@ int RunRender(const TCliArgs& args) {
         timeline.Bays().SetLayout(layoutCode);
     if (list)
         timeline.SetDisplayMode(1);
-    ShowAll(doc);
+    doc.ShowAllEvents();
     SaveSurfaceArea(timeline, QRect(0, 0, width, height), out);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "app/ui/TfrmMain.h"
 
+#include "display/ui/TTimeLineView.h"
+
 #include "app/ApplicationTitle.h"
 #include "app/ErrorReport.h"
 #include "app/UserFolders.h"
@@ -134,6 +136,9 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent)
     m_doc.Data().Seams.StatusText = [this](const QString& text) { StatusPanel(0)->setText(text); };
     m_doc.Data().Seams.EventInserted = [this] { ShowNewTimelinePanel(false); };
 
+    m_timelineView = new TTimeLineView(m_doc.Timeline(), m_timelineHost);
+    SetTimelineWidget(m_timelineView);
+
     m_progress = new TfrmProgress(this);
     m_previousProgress = SetProgress(m_progress);
 
@@ -170,6 +175,9 @@ TfrmMain::~TfrmMain() {
     }
     SetProgress(m_previousProgress);
     m_doc.SetView(nullptr);
+    // The view shows the document's timeline, which goes with the document before the child
+    // widgets: the view goes first.
+    delete m_timelineView;
 }
 
 bool TfrmMain::HintsOn() const {
@@ -644,6 +652,14 @@ void TfrmMain::ClearSearchAndEntry() {
 
 void TfrmMain::SetReadOnlyCopy(bool readOnlyCopy) {
     m_actions.SetReadOnlyCopy(readOnlyCopy);
+}
+
+void TfrmMain::RunSearchAfterLoad() {
+    m_doc.ShowAllEvents();
+}
+
+void TfrmMain::RerunSearch() {
+    m_doc.ShowAllEvents();
 }
 
 void TfrmMain::SetLastUsedFolder(const QString& folder) {

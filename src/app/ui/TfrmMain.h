@@ -107,6 +107,8 @@ public:
     QString DialogFolder() const override { return m_dialogFolder; }
     void SetLastUsedFolder(const QString& folder) override;
     void SettingsRead(bool timelineMode) override;
+    void RunSearchAfterLoad() override;
+    void RerunSearch() override;
 
     // Captions and texts of the window.
     static QString TooManyResultsText();
@@ -141,6 +143,7 @@ private:
     std::unique_ptr<TIO> m_io;
     QWidget* m_timelineHost;
     QLabel* m_placeholder;
+    class TTimeLineView* m_timelineView = nullptr;
     QStringList m_arguments;
     QString m_dialogFolder;
     bool m_shown = false;
