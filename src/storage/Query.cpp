@@ -7,28 +7,6 @@
 
 #include <sqlite3.h>
 
-namespace {
-TFieldType TypeFromDecl(const QString& decl) {
-    const QString d = decl.toUpper();
-    if (d.isEmpty())
-        return TFieldType::Variant;
-    if (d.contains(QLatin1String("INT")))
-        return TFieldType::Integer;
-    if (d.contains(QLatin1String("CHAR")))
-        return TFieldType::String;
-    if (d.contains(QLatin1String("TEXT")) || d.contains(QLatin1String("CLOB")))
-        return TFieldType::Memo;
-    if (d.contains(QLatin1String("BLOB")))
-        return TFieldType::Graphic;
-    if (d.contains(QLatin1String("REAL")) || d.contains(QLatin1String("FLOA")) ||
-        d.contains(QLatin1String("DOUB")))
-        return TFieldType::Float;
-    if (d.contains(QLatin1String("BOOL")))
-        return TFieldType::Boolean;
-    return TFieldType::Variant;
-}
-} // namespace
-
 TQuery::TQuery(TDatabase& db, QString name, QString sql)
     : TDataSet(db, std::move(name)), m_sql(std::move(sql)) {}
 
@@ -109,7 +87,7 @@ void TQuery::DoOpen(std::vector<TFieldDef>& dataFields) {
             f.Type = column->Type;
             f.Size = column->Size;
         } else {
-            f.Type = TypeFromDecl(m_statement.ColumnDeclType(c));
+            f.Type = FieldTypeFromDecl(m_statement.ColumnDeclType(c));
         }
         bool taken = false;
         for (const TFieldDef& other : dataFields)

@@ -7,26 +7,6 @@
 
 #include <sqlite3.h>
 
-namespace {
-TFieldType TypeFromDecl(const QString& decl) {
-    const QString d = decl.toUpper();
-    if (d.contains(QLatin1String("INT")))
-        return TFieldType::Integer;
-    if (d.contains(QLatin1String("CHAR")))
-        return TFieldType::String;
-    if (d.contains(QLatin1String("TEXT")) || d.contains(QLatin1String("CLOB")))
-        return TFieldType::Memo;
-    if (d.contains(QLatin1String("BLOB")))
-        return TFieldType::Graphic;
-    if (d.contains(QLatin1String("REAL")) || d.contains(QLatin1String("FLOA")) ||
-        d.contains(QLatin1String("DOUB")))
-        return TFieldType::Float;
-    if (d.contains(QLatin1String("BOOL")))
-        return TFieldType::Boolean;
-    return TFieldType::Variant;
-}
-} // namespace
-
 TTable::TTable(TDatabase& db, QString name, QString tableName)
     : TDataSet(db, std::move(name)), m_tableName(std::move(tableName)) {
     if (const TTableDef* def = KnownTableDef(m_tableName))
@@ -122,7 +102,7 @@ void TTable::DoOpen(std::vector<TFieldDef>& dataFields) {
             continue;
         TFieldDef f;
         f.Name = a.Name;
-        f.Type = TypeFromDecl(a.Decl);
+        f.Type = FieldTypeFromDecl(a.Decl);
         dataFields.push_back(f);
     }
     m_rowColumn.assign(dataFields.size(), -1);

@@ -127,3 +127,23 @@ QString QuoteIdentifier(const QString& name) {
     n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
+
+TFieldType FieldTypeFromDecl(const QString& decl) {
+    const QString d = decl.toUpper();
+    if (d.isEmpty())
+        return TFieldType::Variant;
+    if (d.contains(QLatin1String("INT")))
+        return TFieldType::Integer;
+    if (d.contains(QLatin1String("CHAR")))
+        return TFieldType::String;
+    if (d.contains(QLatin1String("TEXT")) || d.contains(QLatin1String("CLOB")))
+        return TFieldType::Memo;
+    if (d.contains(QLatin1String("BLOB")))
+        return TFieldType::Graphic;
+    if (d.contains(QLatin1String("REAL")) || d.contains(QLatin1String("FLOA")) ||
+        d.contains(QLatin1String("DOUB")))
+        return TFieldType::Float;
+    if (d.contains(QLatin1String("BOOL")))
+        return TFieldType::Boolean;
+    return TFieldType::Variant;
+}

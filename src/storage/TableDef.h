@@ -57,5 +57,9 @@ const TTableDef& CategoryTableDef();
 // event definition, "Category" and "Category2" the group one; nullptr for unknown tables.
 const TTableDef* KnownTableDef(const QString& tableName);
 
+// The field type of a column declared with `decl` in a table this program does not know
+// ("INTEGER", "VARCHAR(20)", "BLOB" ...); Variant for an expression without a declared type.
+TFieldType FieldTypeFromDecl(const QString& decl);
+
 // "Name" → "\"Name\"" with inner quotes doubled.
 QString QuoteIdentifier(const QString& name);
