@@ -317,8 +317,9 @@ bool TTimeLine::AddNewEvent(TTimeValue axisStart, TTimeValue axisEnd) {
     return false;
 }
 
-void TTimeLine::SetBackground(const QImage& picture) {
+void TTimeLine::SetBackground(const QImage& picture, const QByteArray& bitmapFile) {
     m_background = picture;
+    m_backgroundFile = picture.isNull() ? QByteArray() : bitmapFile;
     m_graph->SetSurfaceBitmap(picture);
     m_graph->Invalidate({});
     m_host->Repaint();
@@ -329,8 +330,8 @@ void TTimeLine::LoadBackground(const QString& path) {
 }
 
 void TTimeLine::WriteBackground(const QString& path) const {
-    QByteArray bytes;
-    if (!m_background.isNull()) {
+    QByteArray bytes = m_backgroundFile;
+    if (!m_background.isNull() && bytes.isEmpty()) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!m_background.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))

@@ -160,7 +160,9 @@ public:
 
     // Background picture: kept here, copied to the surface, which repaints.
     const QImage& Background() const { return m_background; }
-    void SetBackground(const QImage& picture);
+    // `bitmapFile`: the bytes of the bitmap file the picture was read from; they are written
+    // back unchanged while the picture stays, so a save never re-encodes it.
+    void SetBackground(const QImage& picture, const QByteArray& bitmapFile = {});
     void LoadBackground(const QString& path);
     // Writes the background as a bitmap; an empty file when there is none.
     void WriteBackground(const QString& path) const;
@@ -241,4 +243,5 @@ private:
     TTimeValue m_rangeEnd = 0;
     QString m_rangePickStart;
     QImage m_background;
+    QByteArray m_backgroundFile;
 };

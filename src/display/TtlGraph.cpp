@@ -141,15 +141,15 @@ void TtlGraph::LoadBackground(const QString& path) {
         throw EVzError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     QImage image;
+    const bool bitmap = kind == QLatin1Char('B');
     if (!bytes.isEmpty()) {
         // The program writes an empty file for "no picture".
-        const bool bitmap = kind == QLatin1Char('B');
         image = QImage::fromData(bytes, bitmap ? "BMP" : "JPEG");
         if (image.isNull())
             throw EVzError(bitmap ? QStringLiteral("Bitmap image is not valid")
                                   : QStringLiteral("JPEG image is not valid"));
     }
-    m_owner.SetBackground(image);
+    m_owner.SetBackground(image, bitmap ? bytes : QByteArray());
 }
 
 bool TtlGraph::TransparentLabels() const {

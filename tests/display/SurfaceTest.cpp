@@ -7,6 +7,7 @@
 #include "display/TdtmGraph.h"
 #include "display/TtlCoverage.h"
 
+#include <QBuffer>
 #include <QFile>
 
 class SurfaceTest : public DisplayFixture {
@@ -293,6 +294,30 @@ TEST_F(SurfaceTest, LabelColourIsStoredInTheRecord) {
               QStringLiteral("$00030201"));
     Show(0, 100);
     EXPECT_EQ(Event(a).Label().Color(), RgbColour(1, 2, 3));
+}
+
+TEST_F(SurfaceTest, ABitmapBackgroundIsWrittenBackAsItWasRead) {
+    // A 32-bit bitmap with bytes after the picture: kept exactly while the picture stays.
+    QImage picture(16, 8, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 10, 30));
+    QByteArray original;
+    {
+        QBuffer buffer(&original);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.save(&buffer, "BMP"));
+    }
+    original.append("trailing bytes of another program");
+    vztest::WriteAll(folder + QStringLiteral("/Backdrop.bmp"), original);
+    tl.LoadBackground(folder + QStringLiteral("/Backdrop.bmp"));
+    ASSERT_FALSE(tl.Background().isNull());
+    const QString out = folder + QStringLiteral("/Saved.bmp");
+    tl.WriteBackground(out);
+    EXPECT_EQ(vztest::ReadAll(out), original);
+
+    tl.SetBackground(picture.mirrored()); // a new picture is encoded afresh
+    tl.WriteBackground(out);
+    EXPECT_NE(vztest::ReadAll(out), original);
+    EXPECT_EQ(quint8(vztest::ReadAll(out)[28]), 24);
 }
 
 TEST_F(SurfaceTest, BackgroundsLoadByExtensionAndAreWrittenAsBitmaps) {
