@@ -196,3 +196,73 @@ TEST(ErrorReport, Texts) {
         << "other database errors get the general text";
     EXPECT_TRUE(ErrorReportText(std::runtime_error("plain")).contains("[plain]"));
 }
+
+TEST_F(DocumentTest, SaveCloseOpenReturnsEverythingTheTimelineHolds) {
+    const QString path = folder + "Full.tml";
+    ASSERT_TRUE(doc.File().NewTimeline());
+    TdtmMain& dm = doc.Data();
+    {
+        TSkipDateEntryScope skip(dm);
+        dm.tblCategory.Insert();
+        dm.tblCategory.SetValue("ID", 1);
+        dm.tblCategory.SetValue("Name", "Wars");
+        dm.tblCategory.SetValue("Colour", "clRed");
+        dm.tblCategory.SetValue("Icon", QByteArray("\x89PNG icon bytes", 15));
+        dm.tblCategory.SetValue("Format", "Font=\"Arial\",9pt,clBlack\r\nBarWidth=2\r\n");
+        dm.tblCategory.Post();
+        dm.tblEvent.Insert();
+        const QStringList texts{"Name", "Description", "Notes", "Formatting", "GlobalID", "Links",
+                                "str1", "str2", "str3", "str4", "mem1", "mem2"};
+        for (const QString& field : texts)
+            dm.tblEvent.SetValue(field, QString(field + QString::fromUtf8(" \u00e9\u4e2d")));
+        dm.tblEvent.SetValue("Start", 20000.25);
+        dm.tblEvent.SetValue("End", 20010.5);
+        dm.tblEvent.SetValue("CategoryID", 1);
+        dm.tblEvent.SetValue("ParentID", 7);
+        dm.tblEvent.SetValue("X", 245);
+        dm.tblEvent.SetValue("TextStyle", true);
+        for (const char* f : {"Map", "Backdrop", "MiniMap"})
+            dm.tblEvent.SetValue(f, QByteArray(5000, f[0]));
+        int n = 0;
+        for (const char* f : {"dbl1", "dbl2", "dbl3", "dbl4", "int1", "int2"})
+            dm.tblEvent.SetValue(f, ++n * 1.5 > 6 ? QVariant(n) : QVariant(n * 1.5));
+        for (const char* f : {"boo1", "boo2", "boo3", "boo4"})
+            dm.tblEvent.SetValue(f, f[3] != '2');
+        dm.tblEvent.Post();
+    }
+    QImage picture(12, 9, QImage::Format_RGB32);
+    picture.fill(QColor(1, 2, 3));
+    doc.Timeline().SetBackground(picture);
+    doc.Timeline().SetLabelFmt("%1:s\r\n%0:s");
+    const QByteArray views("[Home]\r\nKeywords=peace\r\n[___ordering]\r\nHome=\r\n");
+    WriteAll(doc.File().WorkingFolder() + "Views.ini", views);
+    dialogs.QueueFileName(path);
+    ASSERT_TRUE(doc.File().SaveTimeline(false));
+
+    auto everyField = [&](TTable& table) {
+        QStringList rows;
+        for (table.First(); !table.Eof(); table.Next()) {
+            QStringList values;
+            for (int i = 0; i < int(table.Fields().size()); ++i)
+                values << table.Value(i).toString() + "/" + QString::number(table.Value(i).typeId());
+            rows << values.join("|");
+        }
+        return rows;
+    };
+    const QStringList events = everyField(dm.tblEvent), groups = everyField(dm.tblCategory);
+    const QByteArray background = ReadAll(doc.File().WorkingFolder() + "Backdrop.bmp");
+    const QString id = doc.Timeline().TimelineID();
+    ASSERT_TRUE(doc.File().CloseTimeline());
+
+    ASSERT_TRUE(doc.File().OpenTimeline(path));
+    EXPECT_EQ(everyField(dm.tblEvent), events);
+    EXPECT_EQ(everyField(dm.tblCategory), groups);
+    EXPECT_EQ(ReadAll(doc.File().WorkingFolder() + "Views.ini"), views);
+    EXPECT_EQ(doc.Timeline().Background().pixel(3, 3), qRgb(1, 2, 3));
+    EXPECT_EQ(doc.Timeline().LabelFmt(), "%1:s\r\n%0:s");
+    EXPECT_EQ(doc.Timeline().TimelineID(), id);
+    // Saving again without changes writes the same members.
+    ASSERT_TRUE(doc.File().SaveTimeline(false));
+    EXPECT_EQ(ReadAll(doc.File().WorkingFolder() + "Backdrop.bmp"), background);
+    EXPECT_EQ(ReadAll(doc.File().WorkingFolder() + "Views.ini"), views);
+}
