@@ -36,7 +36,7 @@ int RunNew(const TCliArgs& args) {
     TCliSession session(doc);
     if (!doc.File().NewTimeline())
         throw TCliRefused{};
-    doc.Timeline().SetUnits(TUnitSystem(units));
+    doc.ChangeUnitSystem(TUnitSystem(units));
     if (!doc.File().WriteTimelineFile(path))
         throw TCliRefused{};
     return 0;
@@ -134,9 +134,9 @@ int RunUnits(const TCliArgs& args) {
     TCliSession session(doc);
     CliOpen(doc, args.Positional()[0], true);
     if (doc.Timeline().Units() != TUnitSystem(code)) {
-        // Stored values are not converted: they are read in the new system from now on.
-        doc.Timeline().SetUnits(TUnitSystem(code));
-        doc.Timeline().SetModified(true);
+        // Stored values are not converted: they are read in the new system from now on. The
+        // axis caption and style follow as they do for the unit commands of the window.
+        doc.ChangeUnitSystem(TUnitSystem(code));
         CliSave(doc);
     }
     return 0;
@@ -160,6 +160,7 @@ int RunInfo(const TCliArgs& args) {
     CliOut(QStringLiteral("Source name: ") + orNone(parts.Timeline->SourceName));
     CliOut(QStringLiteral("Password protected: ") + (doc.HasPassword() ? QStringLiteral("yes") : QStringLiteral("no")));
     CliOut(QStringLiteral("Axis caption: ") + parts.Axis->Caption);
+    CliOut(QStringLiteral("Axis style: %1").arg(parts.Axis->Style));
     CliOut(QStringLiteral("Label format: ") + TIniFile::EncodeLineBreaks(parts.Timeline->LabelFmt));
     CliOut(QStringLiteral("Label font: ") + FontToText(parts.Events->LabelFont));
     CliOut(QStringLiteral("Bar colour: ") + ColorToText(parts.Events->BarColor));

@@ -59,6 +59,11 @@ TEST_F(CliTest, NewAddListInfoInYearsAndMonths) {
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"T.tml"}) << "no working files are left";
 
     // Values are not converted when the unit system changes: 1969 + 6/12 now reads as a day.
+    // The axis style changes when Calendar Dates is crossed; a caption read from the file stays.
+    ASSERT_EQ(Cli({"units", file, "2"}).Status, 0);
+    EXPECT_TRUE(Cli({"info", file}).Out.contains("Axis caption: Years\nAxis style: 1\n"));
+    ASSERT_EQ(Cli({"units", file, "7"}).Status, 0);
+    EXPECT_TRUE(Cli({"info", file}).Out.contains("Axis caption: Years\nAxis style: 3\n"));
     ASSERT_EQ(Cli({"units", file, "2"}).Status, 0);
     EXPECT_EQ(Cli({"list", file}).Out, "12:00 day 1969 - 22:00 day 1972\tMoon landing\n00:00 day -44\tCaesar\n");
 }
