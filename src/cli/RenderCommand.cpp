@@ -90,7 +90,7 @@ int RunRender(const TCliArgs& args) {
         timeline.Bays().SetLayout(layoutCode);
     if (list)
         timeline.SetDisplayMode(1);
-    doc.ShowAllEvents();
+    doc.SearchFlow().ShowView(QStringLiteral("Home"));
     SaveSurfaceArea(timeline, QRect(0, 0, width, height), out);
     return 0;
 }
