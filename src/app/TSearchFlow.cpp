@@ -118,10 +118,10 @@ std::optional<TSearchFlow::TState> TSearchFlow::Prepare(const QString& searchTex
     return s;
 }
 
-void TSearchFlow::OpenEventQuery(const QString& sql) {
+void TSearchFlow::OpenEventQuery(const QString& sql, const QString& runSql) {
     TQuery& query = m_dm.qryEvent;
     query.Close();
-    query.SetSQL(sql, PlannedSearchSql(sql, m_dm.ffDB));
+    query.SetSQL(sql, runSql == sql ? QString() : runSql);
     query.Open();
 }
 
@@ -135,9 +135,9 @@ int TSearchFlow::Select(TState& s) {
     } catch (...) {
         // The display still shows the previous result: its query comes back with it.
         try {
-            query.SetSQL(previousSql, previousRun == previousSql ? QString() : previousRun);
-            if (wasOpen)
-                query.Open();
+            OpenEventQuery(previousSql, previousRun);
+            if (!wasOpen)
+                query.Close();
         } catch (...) {
         }
         throw;
@@ -145,7 +145,6 @@ int TSearchFlow::Select(TState& s) {
 }
 
 int TSearchFlow::SelectRows(TState& s) {
-    const QString& sql = s.Request.Sql();
     TQuery& query = m_dm.qryEvent;
     if (IsSet(s.Low) || IsSet(s.High)) {
         // A single number shows the unit before and after it.
@@ -155,14 +154,22 @@ int TSearchFlow::SelectRows(TState& s) {
             s.DisplayHigh = s.DisplayLow + 1;
             s.DisplayLow -= 1;
         }
-        OpenEventQuery(sql.isEmpty() ? m_sql.MakeSimpleSQL(s.Keywords, smSimpleWithRange, s.Low, s.High) : sql);
-        return query.RecordCount();
+        const QString sql = s.Request.Sql().isEmpty()
+                                ? m_sql.MakeSimpleSQL(s.Keywords, smSimpleWithRange, s.Low, s.High)
+                                : s.Request.Sql();
+        OpenEventQuery(sql, PlannedSearchSql(sql, m_dm.ffDB));
+        const int count = query.RecordCount();
+        if (OnCounted)
+            OnCounted(count);
+        return count;
     }
-    OpenEventQuery(sql.isEmpty() ? m_sql.MakeSimpleSQL(s.Keywords, smSimpleNoRange, s.Low, s.High) : sql);
-    // The count and the range of the result in one pass over the selected rows.
+    const QString sql = s.Request.Sql().isEmpty() ? m_sql.MakeSimpleSQL(s.Keywords, smSimpleNoRange, s.Low, s.High)
+                                                  : s.Request.Sql();
+    const QString planned = PlannedSearchSql(sql, m_dm.ffDB);
+    // The count and the range of the result in one pass over the table, before the rows are read.
     TSqlStatement st = m_dm.ffDB.Prepare(
         QStringLiteral("SELECT COUNT(*), MIN(Start), MAX(Start), MIN(\"End\"), MAX(\"End\") FROM (%1)")
-            .arg(WithoutOrderBy(query.RunSQL()).trimmed()));
+            .arg(WithoutOrderBy(planned).trimmed()));
     int count = 0;
     std::optional<double> low, high;
     if (st.Step()) {
@@ -175,22 +182,15 @@ int TSearchFlow::SelectRows(TState& s) {
             high = high ? std::max(*high, v) : v;
         }
     }
+    st.Finalize();
     s.Low = low.value_or(NoRangeValue);
     s.High = high.value_or(NoRangeValue);
+    if (OnCounted)
+        OnCounted(count);
+    // Rows that are shown are read in stored order and sorted; a result too large to show opens
+    // along the index, which gives its first row at once instead of sorting every row.
+    OpenEventQuery(sql, count > m_timeline.Events().MaxEvents() ? sql : planned);
     query.SetCountedRows(count);
-    return count;
-}
-
-std::optional<int> TSearchFlow::SelectEvents(const QString& searchText, bool showFeedback, const QString& tags,
-                                             double year2, double year1, bool useYearArgs, const QString& sql) {
-    if (!m_dm.IsDatabaseOpen())
-        return std::nullopt;
-    std::optional<TState> s = Prepare(searchText, showFeedback, tags, year2, year1, useYearArgs, sql);
-    if (!s)
-        return std::nullopt;
-    TSearchScope scope(m_dm, m_view);
-    const int count = Select(*s);
-    m_state = std::move(*s);
     return count;
 }
 

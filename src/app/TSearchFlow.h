@@ -19,6 +19,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,11 +46,10 @@ public:
     // while no timeline is open.
     TOutcome RunSearch(const QString& searchText, bool showFeedback, const QString& tags, double year2,
                        double year1, bool useYearArgs, const QString& sql);
-    // The part of RunSearch up to the counted result: the number of events selected, nothing
-    // when it stopped. The display is left to RunSearch.
-    std::optional<int> SelectEvents(const QString& searchText, bool showFeedback, const QString& tags,
-                                    double year2, double year1, bool useYearArgs, const QString& sql);
     TOutcome LastOutcome() const { return m_outcome; }
+    // Told the number of events a search selected as soon as it is known, before the display
+    // is loaded (benchmarks time a search by it).
+    std::function<void(int count)> OnCounted;
 
     // "Search...": the search text again.
     void Search();
@@ -129,7 +129,7 @@ private:
     int Select(TState& state);
     int SelectRows(TState& state);
     TOutcome Present(int count);
-    void OpenEventQuery(const QString& sql);
+    void OpenEventQuery(const QString& sql, const QString& runSql);
     void ClearDisplay();
     void ApplyViewDecorations(const TSearchRequest& request);
     void NotifyViewsList();
