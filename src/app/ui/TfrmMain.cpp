@@ -42,6 +42,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using enum TCommandId;
 
 namespace {
@@ -741,7 +743,9 @@ void TfrmMain::ShowTimelinePage() {
 }
 
 void TfrmMain::SetRedraw(bool on) {
-    m_timelineHost->setUpdatesEnabled(on);
+    // Switched off by a load and again by its search: drawn again when the outer one ends.
+    m_redrawOff = on ? std::max(0, m_redrawOff - 1) : m_redrawOff + 1;
+    m_timelineHost->setUpdatesEnabled(m_redrawOff == 0);
 }
 
 void TfrmMain::Repaint() {

@@ -164,5 +164,6 @@ private:
     bool m_closeNow = false;
     bool m_legendVisible = false;
     QString m_titleText;
+    int m_redrawOff = 0;
     std::function<bool(const QString&)> m_errorPresenter;
 };

@@ -37,7 +37,8 @@ TfrmAdvSearch::TfrmAdvSearch(const QStringList& groupNames, TUnitSystem units,
     edtDesc->setObjectName(QStringLiteral("edtDesc"));
     lstGroups = new QListWidget(this);
     lstGroups->setObjectName(QStringLiteral("lstGroups"));
-    lstGroups->setMinimumHeight(110);
+    lstGroups->setMinimumHeight(90);
+    lstGroups->setMaximumHeight(130);
     for (const QString& name : groupNames) {
         auto* item = new QListWidgetItem(name, lstGroups);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
