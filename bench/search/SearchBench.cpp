@@ -25,15 +25,18 @@ struct TBenchDocument {
         TdtmMain& dm = doc.Data();
         const QString description = QString(190, QLatin1Char('d'));
         TTransaction t(dm.ffDB);
-        TSqlStatement insert = dm.ffDB.Prepare(QStringLiteral(
-            "INSERT INTO Event (ID, Name, Description, Start, \"End\", Formatting) VALUES (?1, ?2, ?3, ?4, ?5, '')"));
+        TSqlStatement insert =
+            dm.ffDB.Prepare(QStringLiteral("INSERT INTO Event (ID, Name, Description, Start, "
+                                           "\"End\", Formatting) VALUES (?1, ?2, ?3, ?4, ?5, '')"));
         QRandomGenerator rng(42);
         for (int i = 1; i <= kEvents; ++i) {
             insert.Reset();
             const double start = 30000.0 + rng.bounded(20000);
             insert.Bind(1, i);
-            insert.Bind(2, i % 100 == 0 ? QStringLiteral("Battle number %1").arg(i)
-                                        : QStringLiteral("Event number %1 abc").arg(i, 6, 10, QLatin1Char('0')));
+            insert.Bind(
+                2, i % 100 == 0
+                       ? QStringLiteral("Battle number %1").arg(i)
+                       : QStringLiteral("Event number %1 abc").arg(i, 6, 10, QLatin1Char('0')));
             insert.Bind(3, QString(description + QString::number(i)));
             insert.Bind(4, start);
             insert.Bind(5, i % 3 ? QVariant(start + rng.bounded(400)) : QVariant());
@@ -61,8 +64,9 @@ const QString kKeyword = QStringLiteral("battles");
 // that, outside the time measured).
 void Counted(benchmark::State& state, const QString& text, bool namesOnly = false) {
     TSearchFlow& flow = Bench().doc.SearchFlow();
-    const QString sql = namesOnly ? flow.SqlBuilder().MakeSQL(text, QString(), QString(), smFullNoRange, {}, 0, 0)
-                                  : QString();
+    const QString sql =
+        namesOnly ? flow.SqlBuilder().MakeSQL(text, QString(), QString(), smFullNoRange, {}, 0, 0)
+                  : QString();
     int count = -1;
     std::chrono::steady_clock::time_point counted;
     flow.OnCounted = [&](int n) {
@@ -72,7 +76,8 @@ void Counted(benchmark::State& state, const QString& text, bool namesOnly = fals
     for (auto _ : state) {
         count = -1;
         const auto start = std::chrono::steady_clock::now();
-        flow.RunSearch(namesOnly ? QString() : text, true, QString(), NoRangeValue, NoRangeValue, false, sql);
+        flow.RunSearch(namesOnly ? QString() : text, true, QString(), NoRangeValue, NoRangeValue,
+                       false, sql);
         if (count < 0)
             state.SkipWithError("the search stopped");
         state.SetIterationTime(std::chrono::duration<double>(counted - start).count());

@@ -58,10 +58,12 @@ TSearchFlow::TSearchFlow(TdtmMain& dm, TTimeLine& timeline) : m_dm(dm), m_timeli
 }
 
 QString TSearchFlow::TooManyResultsText() {
-    return QStringLiteral(
-        "This is a large timeline so you need sufficiently specific search criteria to retrieve a sensible "
-        "number of results. Please use more specific criteria. Look in the Data Entry page or refer to the "
-        "manual (Help menu) if in doubt as to how to narrow down your search. or see Tools > Options > Max Events.");
+    return QStringLiteral("This is a large timeline so you need sufficiently specific search "
+                          "criteria to retrieve a sensible "
+                          "number of results. Please use more specific criteria. Look in the Data "
+                          "Entry page or refer to the "
+                          "manual (Help menu) if in doubt as to how to narrow down your search. or "
+                          "see Tools > Options > Max Events.");
 }
 
 QString TSearchFlow::SearchText() const {
@@ -72,8 +74,9 @@ void TSearchFlow::SetSearchText(const QString& text) {
     m_timeline.SettingsParts().Timeline->SearchText = text;
 }
 
-std::optional<TSearchFlow::TState> TSearchFlow::Prepare(const QString& searchText, bool showFeedback,
-                                                        const QString& tags, double year2, double year1,
+std::optional<TSearchFlow::TState> TSearchFlow::Prepare(const QString& searchText,
+                                                        bool showFeedback, const QString& tags,
+                                                        double year2, double year1,
                                                         bool useYearArgs, const QString& sql) {
     TState s;
     s.Request.Clear();
@@ -163,12 +166,14 @@ int TSearchFlow::SelectRows(TState& s) {
             OnCounted(count);
         return count;
     }
-    const QString sql = s.Request.Sql().isEmpty() ? m_sql.MakeSimpleSQL(s.Keywords, smSimpleNoRange, s.Low, s.High)
-                                                  : s.Request.Sql();
+    const QString sql = s.Request.Sql().isEmpty()
+                            ? m_sql.MakeSimpleSQL(s.Keywords, smSimpleNoRange, s.Low, s.High)
+                            : s.Request.Sql();
     const QString planned = PlannedSearchSql(sql, m_dm.ffDB);
     // The count and the range of the result in one pass over the table, before the rows are read.
     TSqlStatement st = m_dm.ffDB.Prepare(
-        QStringLiteral("SELECT COUNT(*), MIN(Start), MAX(Start), MIN(\"End\"), MAX(\"End\") FROM (%1)")
+        QStringLiteral(
+            "SELECT COUNT(*), MIN(Start), MAX(Start), MIN(\"End\"), MAX(\"End\") FROM (%1)")
             .arg(WithoutOrderBy(planned).trimmed()));
     int count = 0;
     std::optional<double> low, high;
@@ -194,11 +199,13 @@ int TSearchFlow::SelectRows(TState& s) {
     return count;
 }
 
-TSearchFlow::TOutcome TSearchFlow::RunSearch(const QString& searchText, bool showFeedback, const QString& tags,
-                                             double year2, double year1, bool useYearArgs, const QString& sql) {
+TSearchFlow::TOutcome TSearchFlow::RunSearch(const QString& searchText, bool showFeedback,
+                                             const QString& tags, double year2, double year1,
+                                             bool useYearArgs, const QString& sql) {
     if (!m_dm.IsDatabaseOpen())
         return m_outcome = TOutcome::None;
-    std::optional<TState> s = Prepare(searchText, showFeedback, tags, year2, year1, useYearArgs, sql);
+    std::optional<TState> s =
+        Prepare(searchText, showFeedback, tags, year2, year1, useYearArgs, sql);
     if (!s)
         return m_outcome = TOutcome::Stopped;
     TSearchScope scope(m_dm, m_view);
@@ -254,8 +261,9 @@ void TSearchFlow::ShowAll() {
 }
 
 void TSearchFlow::RunAdvancedSearch(const TAdvancedSearch& c) {
-    const QString sql = m_sql.MakeSQL(c.NameText, c.DescText, c.Tags, c.UseRange ? smFullWithRange : smFullNoRange,
-                                      c.Groups, c.Date1, c.Date2);
+    const QString sql =
+        m_sql.MakeSQL(c.NameText, c.DescText, c.Tags, c.UseRange ? smFullWithRange : smFullNoRange,
+                      c.Groups, c.Date1, c.Date2);
     if (c.UseRange)
         RunSearch(QString(), true, c.Tags, c.Date2, c.Date1, true, sql);
     else
@@ -296,8 +304,9 @@ void TSearchFlow::ShowView(const QString& name) {
     SetStage(QStringLiteral("Loading view..."));
     if (name.isEmpty() || ViewsPath().isEmpty())
         return;
-    TtlViews(ViewsPath()).LoadView(name, m_viewRequest,
-                                   [this](int id) { return TtlEvent::EventNameByID(id, m_dm.tblEvent); });
+    TtlViews(ViewsPath()).LoadView(name, m_viewRequest, [this](int id) {
+        return TtlEvent::EventNameByID(id, m_dm.tblEvent);
+    });
 
     SetStage(QStringLiteral("Loading view (searching)..."));
     const TSearchRequest& r = m_viewRequest;

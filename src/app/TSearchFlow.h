@@ -44,8 +44,8 @@ public:
     // ±999999999 stop it with "Too large number." and leave the display as it was; a query the
     // engine rejects throws, with the previous query, display and notices kept. Nothing happens
     // while no timeline is open.
-    TOutcome RunSearch(const QString& searchText, bool showFeedback, const QString& tags, double year2,
-                       double year1, bool useYearArgs, const QString& sql);
+    TOutcome RunSearch(const QString& searchText, bool showFeedback, const QString& tags,
+                       double year2, double year1, bool useYearArgs, const QString& sql);
     TOutcome LastOutcome() const { return m_outcome; }
     // Told the number of events a search selected as soon as it is known, before the display
     // is loaded (benchmarks time a search by it).
@@ -113,7 +113,9 @@ public:
 
     // The program's texts.
     static QString NoResultsText() { return QStringLiteral("No results."); }
-    static QString TooManyResultsTitle() { return QStringLiteral("Too many results. Refine your search."); }
+    static QString TooManyResultsTitle() {
+        return QStringLiteral("Too many results. Refine your search.");
+    }
     static QString TooManyResultsText();
     static QString TooLargeNumberText() { return QStringLiteral("Too large number."); }
 
@@ -124,8 +126,8 @@ private:
         double Low = NoRangeValue, High = NoRangeValue;
         double DisplayLow = NoRangeValue, DisplayHigh = NoRangeValue;
     };
-    std::optional<TState> Prepare(const QString& searchText, bool showFeedback, const QString& tags, double year2,
-                                  double year1, bool useYearArgs, const QString& sql);
+    std::optional<TState> Prepare(const QString& searchText, bool showFeedback, const QString& tags,
+                                  double year2, double year1, bool useYearArgs, const QString& sql);
     int Select(TState& state);
     int SelectRows(TState& state);
     TOutcome Present(int count);

@@ -8,7 +8,9 @@
 TSearchFormPersistence::TValues TSearchFormPersistence::Load() const {
     QSettings settings(QStringLiteral("Corvane"), QStringLiteral("Vezizivu"));
     settings.beginGroup(Group());
-    const auto text = [&settings](const char* name) { return settings.value(QLatin1String(name)).toString(); };
+    const auto text = [&settings](const char* name) {
+        return settings.value(QLatin1String(name)).toString();
+    };
     TValues v;
     v.DateRangeUsed = text("DateRangeUsed").compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
     v.Date1 = text("Date1");
@@ -27,7 +29,8 @@ TSearchFormPersistence::TValues TSearchFormPersistence::Load() const {
 void TSearchFormPersistence::Save(const TValues& v) {
     QSettings settings(QStringLiteral("Corvane"), QStringLiteral("Vezizivu"));
     settings.beginGroup(Group());
-    settings.setValue(QStringLiteral("DateRangeUsed"), v.DateRangeUsed ? QStringLiteral("yes") : QStringLiteral("no"));
+    settings.setValue(QStringLiteral("DateRangeUsed"),
+                      v.DateRangeUsed ? QStringLiteral("yes") : QStringLiteral("no"));
     settings.setValue(QStringLiteral("Date1"), v.Date1);
     settings.setValue(QStringLiteral("Date2"), v.Date2);
     const auto date = [&settings](const QString& name, const QDate& d) {

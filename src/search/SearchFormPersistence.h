@@ -11,11 +11,11 @@ class TSearchFormPersistence {
 public:
     struct TValues {
         bool DateRangeUsed = false;
-        QString Date1, Date2;         // the texts of the two range boxes
-        QDate RealDate1, RealDate2;   // the picker dates; invalid when a picker showed none
+        QString Date1, Date2;       // the texts of the two range boxes
+        QDate RealDate1, RealDate2; // the picker dates; invalid when a picker showed none
         QString NameKeywords, DescKeywords;
-        QStringList Groups;           // the checked group names
-        QString Tags;                 // normalised
+        QStringList Groups; // the checked group names
+        QString Tags;       // normalised
     };
 
     static QString Group() { return QStringLiteral("SearchFrm"); }

@@ -9,7 +9,8 @@
 
 namespace {
 // The head every text of the builder starts with, up to and including the first condition.
-const QString kHead = QStringLiteral(R"(^\s*select \*\s+from Event A(\s+)left join Category B on A\.CategoryID = B\.ID\s+where \(A\.ID <> -1\) )");
+const QString kHead = QStringLiteral(
+    R"(^\s*select \*\s+from Event A(\s+)left join Category B on A\.CategoryID = B\.ID\s+where \(A\.ID <> -1\) )");
 
 // The range condition as the builder writes it, followed by what may come after it there: the
 // next condition joined with "and", the ordering, or the end. The condition is therefore one
@@ -40,7 +41,8 @@ QString PlannedSearchSql(const QString& sql, std::optional<double> largestSpan) 
             return sql;
         const QString d2 = r.captured(QStringLiteral("d2"));
         const QString d1 = r.captured(QStringLiteral("d1"));
-        if (r.captured(QStringLiteral("d2again")) != d2 || r.captured(QStringLiteral("d1again")) != d1)
+        if (r.captured(QStringLiteral("d2again")) != d2 ||
+            r.captured(QStringLiteral("d1again")) != d1)
             return sql;
         // Rows of the first branch have Start >= End - span >= D1 - span, rows of the second
         // Start >= D1; the margin covers the rounding of the subtraction.
@@ -50,14 +52,16 @@ QString PlannedSearchSql(const QString& sql, std::optional<double> largestSpan) 
         if (!std::isfinite(bound))
             return sql;
         QString planned = sql;
-        planned.insert(h.capturedEnd(), QStringLiteral("and (A.Start >= %1 and A.Start <= %2) ")
-                                            .arg(NumberText(bound), d2));
+        planned.insert(
+            h.capturedEnd(),
+            QStringLiteral("and (A.Start >= %1 and A.Start <= %2) ").arg(NumberText(bound), d2));
         return planned;
     }
     // No condition on Start: nothing an index could narrow.
     const qsizetype whereStart = h.capturedEnd();
     const QRegularExpressionMatch o = orderBy.match(sql, whereStart);
-    const QString conditions = sql.mid(whereStart, o.hasMatch() ? o.capturedStart() - whereStart : -1);
+    const QString conditions =
+        sql.mid(whereStart, o.hasMatch() ? o.capturedStart() - whereStart : -1);
     if (conditions.contains(startWord))
         return sql;
     QString planned = sql;
@@ -74,17 +78,20 @@ QString PlannedSearchSql(const QString& sql, TDatabase& db) {
 
 std::optional<double> LargestEventSpan(TDatabase& db) {
     // Text sorts after every number, so the largest End is a text exactly when one is stored.
-    TSqlStatement st = db.Prepare(QStringLiteral("SELECT MAX(\"End\" - Start), typeof(MAX(\"End\")) FROM Event"));
+    TSqlStatement st =
+        db.Prepare(QStringLiteral("SELECT MAX(\"End\" - Start), typeof(MAX(\"End\")) FROM Event"));
     if (!st.Step())
         return 0.0;
     const QString endType = st.ColumnText(1);
-    if (endType != QLatin1String("real") && endType != QLatin1String("integer") && endType != QLatin1String("null"))
+    if (endType != QLatin1String("real") && endType != QLatin1String("integer") &&
+        endType != QLatin1String("null"))
         return std::nullopt;
     return st.ColumnIsNull(0) ? 0.0 : st.ColumnDouble(0);
 }
 
 QString WithoutOrderBy(const QString& sql) {
-    static const QRegularExpression tail(QStringLiteral(R"(\border\s+by\s+A\.Start, A\."End", A\.Name\s*\z)"));
+    static const QRegularExpression tail(
+        QStringLiteral(R"(\border\s+by\s+A\.Start, A\."End", A\.Name\s*\z)"));
     QString out = sql;
     const QRegularExpressionMatch m = tail.match(out);
     if (m.hasMatch())

@@ -19,8 +19,8 @@
 class TdtmSQL;
 
 struct TViewEditorContext {
-    QString ViewName;      // empty for a new view
-    QString ViewsPath;     // "Views.ini" of the working folder
+    QString ViewName;  // empty for a new view
+    QString ViewsPath; // "Views.ini" of the working folder
     TUnitSystem Units = usCalendarDates;
     QStringList GroupNames;
     TdtmSQL* SqlBuilder = nullptr;

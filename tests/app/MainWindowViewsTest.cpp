@@ -6,9 +6,9 @@
 #include "display/TtlEvent.h"
 #include "display/TtlEventList.h"
 #include "search/ui/TModalHookScope.h"
+#include "search/ui/TViewsListWidget.h"
 #include "search/ui/TfrmAdvSearch.h"
 #include "search/ui/TfrmView2.h"
-#include "search/ui/TViewsListWidget.h"
 #include "search/ui/TfrmViews.h"
 #include "storage/IniFile.h"
 
@@ -70,7 +70,8 @@ TEST_F(MainWindowViewsTest, OpeningShowsTheHomeViewAndTheSelectorChangesView) {
     EXPECT_EQ(window->cmbViews->currentText(), "Home");
     EXPECT_EQ(ShownCount(), 12);
     EXPECT_EQ(Flow().DisplaySource(), dsView);
-    for (TCommandId id : {actAdvSearch, actShowAll, actManageViews, actEditView, actUpdateViewFromDisplay})
+    for (TCommandId id :
+         {actAdvSearch, actShowAll, actManageViews, actEditView, actUpdateViewFromDisplay})
         EXPECT_TRUE(window->Actions().IsEnabled(id)) << TActionRegistry::Def(id).Name;
 
     AddView("Tens", "\"Event 1\"");
@@ -101,7 +102,8 @@ TEST_F(MainWindowViewsTest, NoticesOverTheTimeline) {
     window->Document().Timeline().Events().SetMaxEvents(5);
     ASSERT_TRUE(window->Actions().Trigger(actShowAll));
     EXPECT_EQ(ShownCount(), 0);
-    EXPECT_FALSE(window->pnlTooManyResults->isVisibleTo(window->tshTimeline)) << "Show All gives no feedback";
+    EXPECT_FALSE(window->pnlTooManyResults->isVisibleTo(window->tshTimeline))
+        << "Show All gives no feedback";
     ASSERT_TRUE(window->Actions().Trigger(actSearch));
     EXPECT_TRUE(window->pnlTooManyResults->isVisibleTo(window->tshTimeline));
     EXPECT_FALSE(window->pnlNoResults->isVisibleTo(window->tshTimeline));
@@ -128,7 +130,8 @@ TEST_F(MainWindowViewsTest, TheSearchDialogSearchesAndItsFieldsLastUntilTheNextO
     EXPECT_EQ(ShownCount(), 4);
     EXPECT_EQ(window->TitleText(), "Search: \"Event 1\"");
     EXPECT_EQ(Flow().DisplaySource(), dsSearchDialog);
-    EXPECT_EQ(QSettings("Corvane", "Vezizivu").value("SearchFrm/NameKeywords").toString(), "Event 1");
+    EXPECT_EQ(QSettings("Corvane", "Vezizivu").value("SearchFrm/NameKeywords").toString(),
+              "Event 1");
 
     QString seen;
     {
@@ -159,7 +162,8 @@ TEST_F(MainWindowViewsTest, EditAndUpdateTheSelectedView) {
         ASSERT_EQ(dialogs.Shown().size(), 1u) << TActionRegistry::Def(id).Name;
         EXPECT_EQ(dialogs.Shown()[0].Text, "There is no view selected.");
     }
-    EXPECT_EQ(TtlViews(ViewsIni()).ListViews(), QStringList{"Home"}) << "nothing saved without a view";
+    EXPECT_EQ(TtlViews(ViewsIni()).ListViews(), QStringList{"Home"})
+        << "nothing saved without a view";
 
     Flow().SelectView("Home");
     TtlEvent& third = window->Document().Timeline().Events().At(2);
@@ -167,10 +171,13 @@ TEST_F(MainWindowViewsTest, EditAndUpdateTheSelectedView) {
     window->Document().Timeline().SetModified(false);
     dialogs.QueueAnswer(TMsgButton::Ok);
     ASSERT_TRUE(window->Actions().Trigger(actUpdateViewFromDisplay));
-    EXPECT_EQ(dialogs.Questions().back().Text,
-              "Update the view you are editing (`Home`) from what is currently displayed on the timeline?"
-              "\r\n\r\n[The last view selected there was `Home`.]");
-    EXPECT_EQ(TIniFile(ViewsIni()).ReadString("Home", QStringLiteral("%1-state").arg(third.ID()), {}), "2");
+    EXPECT_EQ(
+        dialogs.Questions().back().Text,
+        "Update the view you are editing (`Home`) from what is currently displayed on the timeline?"
+        "\r\n\r\n[The last view selected there was `Home`.]");
+    EXPECT_EQ(
+        TIniFile(ViewsIni()).ReadString("Home", QStringLiteral("%1-state").arg(third.ID()), {}),
+        "2");
     EXPECT_TRUE(window->Document().Timeline().Modified());
     auto* note = window->findChild<TfrmNotification*>("frmNotification");
     ASSERT_NE(note, nullptr);
@@ -190,7 +197,8 @@ TEST_F(MainWindowViewsTest, EditAndUpdateTheSelectedView) {
     EXPECT_EQ(SelectorItems(), QStringList{"Start"});
     EXPECT_EQ(window->cmbViews->currentIndex(), 0);
     EXPECT_EQ(Flow().ViewRequest().ViewName, "Start");
-    EXPECT_EQ(window->Document().Timeline().Events().At(2).State(), 2) << "shown again with the hidden event";
+    EXPECT_EQ(window->Document().Timeline().Events().At(2).State(), 2)
+        << "shown again with the hidden event";
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 

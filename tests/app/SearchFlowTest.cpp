@@ -64,7 +64,8 @@ protected:
             {8, "Boer War", "", 1899.8, 1902.4, 1},
         };
         for (const TRow& r : rows)
-            dm.ffDB.Execute("INSERT INTO Event (ID, Name, Description, Start, \"End\", CategoryID) VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+            dm.ffDB.Execute("INSERT INTO Event (ID, Name, Description, Start, \"End\", CategoryID) "
+                            "VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
                             {r.ID, r.Name, r.Description, r.Start, r.End, r.Group});
         dm.tblCategory.Refresh();
         view.ForgetNotices();
@@ -105,7 +106,8 @@ TEST_F(SearchFlowTest, SearchTextsSelectRangesAndKeywords) {
         // The upper bound includes all of 1918; the axis shows the range as typed.
         {"1914 - 1918", {4, 3, 7, 1}, 1914, 1919, 1914, 1918},
         {"1918-1914", {4, 3, 7, 1}, 1914, 1919, 1914, 1918},
-        // Name or description, any letter case, without the plural ending; the axis spans the result.
+        // Name or description, any letter case, without the plural ending; the axis spans the
+        // result.
         {"battles", {3, 7, 1}, 1914.5, 1918.9, 1914.5, 1918.9},
     };
     for (const TCase& c : cases) {
@@ -122,10 +124,12 @@ TEST_F(SearchFlowTest, SearchTextsSelectRangesAndKeywords) {
         EXPECT_TRUE(Flow().CurrentRequest().ShowFeedback);
     }
     EXPECT_EQ(Flow().Keywords(), "BATTLE");
-    EXPECT_TRUE(doc.Data().qryEvent.SQL().contains("'%BATTLE%'")) << "the query keeps the text as built";
+    EXPECT_TRUE(doc.Data().qryEvent.SQL().contains("'%BATTLE%'"))
+        << "the query keeps the text as built";
     SearchFor("1914 - 1918");
     EXPECT_TRUE(doc.Data().qryEvent.SQL().contains("(A.Start <= 1919 and A.\"End\" >= 1914)"));
-    EXPECT_NE(doc.Data().qryEvent.RunSQL(), doc.Data().qryEvent.SQL()) << "run with the bound on Start";
+    EXPECT_NE(doc.Data().qryEvent.RunSQL(), doc.Data().qryEvent.SQL())
+        << "run with the bound on Start";
 }
 
 TEST_F(SearchFlowTest, TooManyNoneAndShowAll) {
@@ -218,7 +222,8 @@ TEST_F(SearchFlowTest, AViewBringsBackItsSearchPositionsBlownAwayEventsAndTitle)
     EXPECT_EQ(Shown(), (std::vector<int>{3, 7, 1}));
     EXPECT_EQ(events.EventByID(1)->X(), 250);
     EXPECT_EQ(events.EventByID(7)->State(), 2);
-    EXPECT_EQ(events.EventByID(3)->X(), greatWarX) << "an event the view does not know keeps its place";
+    EXPECT_EQ(events.EventByID(3)->X(), greatWarX)
+        << "an event the view does not know keeps its place";
     EXPECT_EQ(events.EventByID(3)->State(), 0);
     EXPECT_EQ(Flow().ViewRequest().BlownAwayNames, QStringList{"BATTLES at sea"});
     EXPECT_EQ(Flow().BlownAwayLabels(), QStringList{events.EventByID(7)->Label().Text()});
@@ -232,7 +237,8 @@ TEST_F(SearchFlowTest, AViewBringsBackItsSearchPositionsBlownAwayEventsAndTitle)
 
     // The positions go to the events, not to the table: a search places them as stored.
     SearchFor("battles");
-    EXPECT_EQ(events.EventByID(1)->X(), doc.Data().tblEvent.Locate("ID", 1) ? doc.Data().tblEvent.AsInteger("X") : -1);
+    EXPECT_EQ(events.EventByID(1)->X(),
+              doc.Data().tblEvent.Locate("ID", 1) ? doc.Data().tblEvent.AsInteger("X") : -1);
     EXPECT_EQ(events.EventByID(7)->State(), 0);
 }
 
@@ -240,7 +246,8 @@ TEST_F(SearchFlowTest, TheSearchDialogsSearchGroupsRangeAndTitle) {
     TAdvancedSearch c;
     c.Groups = {"Wars"};
     Flow().RunAdvancedSearch(c);
-    EXPECT_EQ(Shown(), (std::vector<int>{8, 3, 1})) << "one group: events without a group are not found";
+    EXPECT_EQ(Shown(), (std::vector<int>{8, 3, 1}))
+        << "one group: events without a group are not found";
     EXPECT_EQ(view.Title, "Search: group(s)");
     EXPECT_EQ(Flow().DisplaySource(), dsSearchDialog);
 
@@ -278,7 +285,8 @@ TEST_F(SearchFlowTest, ARangePickedOnTheAxisSearchesIt) {
     EXPECT_EQ(Flow().DisplaySource(), dsAxisSelection);
     EXPECT_EQ(doc.Timeline().RangeZoomState(), 0);
     doc.Timeline().OnGraphClick(doc.Timeline(), "1969");
-    EXPECT_EQ(Flow().SearchText(), "1914 - 1918") << "a click without range picking searches nothing";
+    EXPECT_EQ(Flow().SearchText(), "1914 - 1918")
+        << "a click without range picking searches nothing";
 }
 
 TEST_F(SearchFlowTest, HomeViewOnNewAndOpenAndTheListOnClose) {
@@ -297,7 +305,9 @@ TEST_F(SearchFlowTest, HomeViewOnNewAndOpenAndTheListOnClose) {
     Flow().SetSearchText("1914");
     dialogs.QueueFileName(folder + "Fresh.tml");
     ASSERT_TRUE(doc.File().SaveTimeline(true));
-    EXPECT_EQ(TIniFile(doc.File().WorkingFolder() + "Vezizivu.ini").ReadString("General", "SearchText", {}), "1914");
+    EXPECT_EQ(TIniFile(doc.File().WorkingFolder() + "Vezizivu.ini")
+                  .ReadString("General", "SearchText", {}),
+              "1914");
     ASSERT_TRUE(doc.File().CloseTimeline());
     EXPECT_EQ(Flow().SearchText(), "");
     EXPECT_TRUE(view.Names.isEmpty());
@@ -310,7 +320,8 @@ TEST_F(SearchFlowTest, HomeViewOnNewAndOpenAndTheListOnClose) {
     EXPECT_EQ(Flow().SelectedView(), "Home");
     EXPECT_EQ(Shown().size(), 5u);
     TtlViews(doc.File().WorkingFolder() + "Views.ini").DeleteView("Home");
-    TtlViews(doc.File().WorkingFolder() + "Views.ini").SaveView("Late", false, Flow().CurrentRequest(), {});
+    TtlViews(doc.File().WorkingFolder() + "Views.ini")
+        .SaveView("Late", false, Flow().CurrentRequest(), {});
     doc.Timeline().SetModified(true);
     ASSERT_TRUE(doc.File().SaveTimeline(false));
     ASSERT_TRUE(doc.File().CloseTimeline());

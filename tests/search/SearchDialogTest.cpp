@@ -19,7 +19,8 @@ protected:
     void SetUp() override { persistence.Delete(); }
     void TearDown() override { persistence.Delete(); }
     std::unique_ptr<TfrmAdvSearch> Make(TUnitSystem units = usYearsAndMonths) {
-        return std::make_unique<TfrmAdvSearch>(QStringList{"Wars", "Kings", "Kings and Queens"}, units, persistence,
+        return std::make_unique<TfrmAdvSearch>(QStringList{"Wars", "Kings", "Kings and Queens"},
+                                               units, persistence,
                                                [this](const TAdvancedSearch& c) { ran = c; });
     }
     static void Check(QListWidget* list, int row, bool on) {
@@ -45,8 +46,8 @@ TEST_F(SearchDialogTest, NumberBoxesDecideTheRangeAndEveryGroupMeansNoGroupCondi
     };
     const TCase cases[] = {
         {"1914", "1918", true, 1914, 1918},
-        {"1914", "", true, 1914, NoRangeValue},   // open upward
-        {"", "1918", false, NoRangeValue, 1918},  // no start: no range
+        {"1914", "", true, 1914, NoRangeValue},  // open upward
+        {"", "1918", false, NoRangeValue, 1918}, // no start: no range
         {"-", "", false, NoRangeValue, NoRangeValue},
     };
     for (const TCase& c : cases) {
@@ -102,7 +103,8 @@ TEST_F(SearchDialogTest, OkSearchesAndTheNextDialogStartsWithTheSameFields) {
     EXPECT_EQ(again->lstGroups->item(0)->checkState(), Qt::Unchecked);
     EXPECT_EQ(again->lstGroups->item(2)->checkState(), Qt::Checked);
 
-    // "Clear Form" empties everything and checks every group; opening a timeline deletes the fields.
+    // "Clear Form" empties everything and checks every group; opening a timeline deletes the
+    // fields.
     Q_EMIT again->lnkClearForm->linkActivated("#");
     EXPECT_TRUE(again->edtName->text().isEmpty());
     EXPECT_TRUE(again->pnlRange->edtStart->text().isEmpty());

@@ -1,6 +1,6 @@
+#include "search/SearchPlan.h"
 #include "search/SQLDataMod.h"
 #include "search/SearchClass.h"
-#include "search/SearchPlan.h"
 #include "storage/Database.h"
 #include "support/TestSupport.h"
 
@@ -40,8 +40,10 @@ protected:
     }
     void Add(double start, const QVariant& end, const QString& name = QString()) {
         ++id;
-        db.Execute("INSERT INTO Event (ID, Name, Description, CategoryID, Start, \"End\") VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
-                   {id, name.isEmpty() ? QStringLiteral("Event %1").arg(id) : name, QStringLiteral("about %1").arg(id),
+        db.Execute("INSERT INTO Event (ID, Name, Description, CategoryID, Start, \"End\") VALUES "
+                   "(?1, ?2, ?3, ?4, ?5, ?6)",
+                   {id, name.isEmpty() ? QStringLiteral("Event %1").arg(id) : name,
+                    QStringLiteral("about %1").arg(id),
                     id % 3 == 0 ? QVariant() : QVariant(id % 2 + 1), start, end});
     }
     // Every range text the builder makes, as built and as a view stores it, selects exactly the
@@ -52,9 +54,10 @@ protected:
         for (int d1 = -70; d1 <= 70; d1 += 7)
             for (int width : {-3, 0, 1, 5, 30}) {
                 const int d2 = d1 + width;
-                QStringList texts = {builder.MakeSimpleSQL("", smSimpleWithRange, d1, d2),
-                                     builder.MakeSimpleSQL("event", smSimpleWithRange, d1, d2),
-                                     builder.MakeSQL("", "about", "", smFullWithRange, {"Wars"}, d1, d2)};
+                QStringList texts = {
+                    builder.MakeSimpleSQL("", smSimpleWithRange, d1, d2),
+                    builder.MakeSimpleSQL("event", smSimpleWithRange, d1, d2),
+                    builder.MakeSQL("", "about", "", smFullWithRange, {"Wars"}, d1, d2)};
                 TSearchRequest stored;
                 stored.SetSql(texts[0]);
                 texts << stored.Sql().trimmed();
@@ -62,7 +65,8 @@ protected:
                     ++count;
                     const QString run = PlannedSearchSql(sql, db);
                     planned += run != sql;
-                    ASSERT_EQ(Ids(db, run), Ids(db, sql)) << d1 << ".." << d2 << "\n" << run.toStdString();
+                    ASSERT_EQ(Ids(db, run), Ids(db, sql)) << d1 << ".." << d2 << "\n"
+                                                          << run.toStdString();
                 }
             }
         EXPECT_EQ(planned, count) << "every range text gets its bound";
@@ -79,16 +83,27 @@ TEST_F(SearchPlanTest, TheStartBoundKeepsEveryRowOfTheRange) {
     for (int i = 0; i < 600; ++i) {
         const double start = kind(random) < 5 ? std::round(at(random)) : at(random);
         switch (kind(random)) {
-        case 0: case 1: case 2: Add(start, QVariant()); break;                         // points
-        case 3: Add(start, start); break;                                              // End = Start
-        case 4: Add(start, start - std::abs(at(random)) / 8); break;                  // reversed
-        default: Add(start, start + std::abs(at(random)) / 4); break;                 // spans
+        case 0:
+        case 1:
+        case 2:
+            Add(start, QVariant());
+            break; // points
+        case 3:
+            Add(start, start);
+            break; // End = Start
+        case 4:
+            Add(start, start - std::abs(at(random)) / 8);
+            break; // reversed
+        default:
+            Add(start, start + std::abs(at(random)) / 4);
+            break; // spans
         }
     }
     // The longest span ends exactly on a bound, and rows without a Start never match.
     Add(-50, -10);
     Add(-30.5, 9.5);
-    db.Execute("INSERT INTO Event (ID, Name, Start, \"End\") VALUES (9001, 'no start', NULL, 5), (9002, 'nothing', NULL, NULL)");
+    db.Execute("INSERT INTO Event (ID, Name, Start, \"End\") VALUES (9001, 'no start', NULL, 5), "
+               "(9002, 'nothing', NULL, NULL)");
     ExpectSameRows();
 
     // Only points and reversed spans: the largest span is negative, points inside still count.
@@ -101,14 +116,20 @@ TEST_F(SearchPlanTest, RangeSearchesUseTheStartIndexAndOthersReadTheTable) {
     for (int i = 0; i < 50; ++i)
         Add(i, i + 2);
     TdtmSQL builder;
-    const QString range = PlannedSearchSql(builder.MakeSimpleSQL("", smSimpleWithRange, 10, 20), db);
-    EXPECT_TRUE(range.contains("where (A.ID <> -1) and (A.Start >= 6 and A.Start <= 20) and ((A.Start <= 20"))
+    const QString range =
+        PlannedSearchSql(builder.MakeSimpleSQL("", smSimpleWithRange, 10, 20), db);
+    EXPECT_TRUE(range.contains(
+        "where (A.ID <> -1) and (A.Start >= 6 and A.Start <= 20) and ((A.Start <= 20"))
         << range.toStdString() << ": span 2 and a margin below";
-    EXPECT_TRUE(QueryPlan(db, range).contains("USING INDEX XStartEndName (Start>? AND Start<?)")) << QueryPlan(db, range).toStdString();
+    EXPECT_TRUE(QueryPlan(db, range).contains("USING INDEX XStartEndName (Start>? AND Start<?)"))
+        << QueryPlan(db, range).toStdString();
 
-    const QString keywords = PlannedSearchSql(builder.MakeSimpleSQL("battle", smSimpleNoRange, 0, 0), db);
-    EXPECT_TRUE(keywords.contains("from Event A NOT INDEXED \r\nleft join")) << keywords.toStdString();
-    EXPECT_TRUE(QueryPlan(db, keywords).startsWith("SCAN A")) << QueryPlan(db, keywords).toStdString();
+    const QString keywords =
+        PlannedSearchSql(builder.MakeSimpleSQL("battle", smSimpleNoRange, 0, 0), db);
+    EXPECT_TRUE(keywords.contains("from Event A NOT INDEXED \r\nleft join"))
+        << keywords.toStdString();
+    EXPECT_TRUE(QueryPlan(db, keywords).startsWith("SCAN A"))
+        << QueryPlan(db, keywords).toStdString();
     EXPECT_EQ(Ids(db, keywords), Ids(db, builder.MakeSimpleSQL("battle", smSimpleNoRange, 0, 0)));
 }
 
@@ -120,10 +141,11 @@ TEST_F(SearchPlanTest, TextsItCannotVouchForRunAsTheyAre) {
     mismatched.replace("A.Start >= 10", "A.Start >= 11");
     QString compared = range;
     compared.replace(")) \r\n\r\norder by", ")) = 0 \r\norder by");
-    const QString ownStart =
-        builder.MakeSQL("", "", "", smFullNoRange, {}, 0, 0).replace("(A.ID <> -1) ", "(A.ID <> -1) and A.Start > 3 ");
+    const QString ownStart = builder.MakeSQL("", "", "", smFullNoRange, {}, 0, 0)
+                                 .replace("(A.ID <> -1) ", "(A.ID <> -1) and A.Start > 3 ");
     const QString other = QString(range).replace("from Event A", "from Event2 A");
-    for (const QString& sql : {QString("select * from Event A where A.Start > 5"), mismatched, compared, other, ownStart})
+    for (const QString& sql : {QString("select * from Event A where A.Start > 5"), mismatched,
+                               compared, other, ownStart})
         EXPECT_EQ(PlannedSearchSql(sql, 5.0), sql) << sql.toStdString();
     EXPECT_EQ(PlannedSearchSql(range, std::nullopt), range) << "no span known";
 
@@ -138,5 +160,6 @@ TEST(SearchPlan, CountingDropsOnlyTheBuildersOrdering) {
     EXPECT_TRUE(built.endsWith("order by A.Start, A.\"End\", A.Name\r\n"));
     EXPECT_FALSE(WithoutOrderBy(built).contains("order by"));
     EXPECT_TRUE(WithoutOrderBy(built).startsWith(built.left(built.indexOf("order by"))));
-    EXPECT_EQ(WithoutOrderBy("select * from Event order by Name"), "select * from Event order by Name");
+    EXPECT_EQ(WithoutOrderBy("select * from Event order by Name"),
+              "select * from Event order by Name");
 }

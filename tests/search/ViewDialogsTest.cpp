@@ -3,8 +3,8 @@
 #include "search/SQLDataMod.h"
 #include "search/ui/TModalHookScope.h"
 #include "search/ui/TRangeEntryPanel.h"
-#include "search/ui/TfrmView2.h"
 #include "search/ui/TViewsListWidget.h"
+#include "search/ui/TfrmView2.h"
 #include "search/ui/TfrmViews.h"
 #include "storage/IniFile.h"
 #include "support/TestSupport.h"
@@ -66,7 +66,9 @@ protected:
         c.MarkModified = [this] { ++modified; };
         return c;
     }
-    QString Read(const QString& section, const QString& key) { return TIniFile(path).ReadString(section, key, "<missing>"); }
+    QString Read(const QString& section, const QString& key) {
+        return TIniFile(path).ReadString(section, key, "<missing>");
+    }
 
     QString path = vztest::NewTempFolder("editor") + "/Views.ini";
     TdtmSQL builder;
@@ -79,7 +81,8 @@ TEST_F(ViewDialogsTest, AStoredViewFillsBothPages) {
     TfrmView2 editor(Context("Battles"));
     EXPECT_EQ(editor.windowTitle(), "Edit / Inspect View");
     EXPECT_EQ(editor.edtName->text(), "Battles");
-    EXPECT_TRUE(editor.chkDateTimeSpecified->isChecked()) << "keywords that read as a range become the range";
+    EXPECT_TRUE(editor.chkDateTimeSpecified->isChecked())
+        << "keywords that read as a range become the range";
     EXPECT_EQ(editor.pnlRange->edtStart->text(), "1914");
     EXPECT_EQ(editor.pnlRange->edtEnd->text(), "1918");
     EXPECT_TRUE(editor.edtKeywords->text().isEmpty());
@@ -109,7 +112,7 @@ TEST_F(ViewDialogsTest, OkRefusesBadNamesAndReversedRanges) {
         {"", "", "", TfrmView2::NoNameText()},
         {"___ordering", "", "", TfrmView2::ReservedNameText()},
         {"Wars", "1918", "1914", TfrmView2::EndBeforeStartText()},
-        {"Wars", "5", "x", TfrmView2::EndBeforeStartText()},  // unreadable counts as 0
+        {"Wars", "5", "x", TfrmView2::EndBeforeStartText()}, // unreadable counts as 0
     };
     const QByteArray before = vztest::ReadAll(path);
     for (const TCase& c : cases) {
@@ -171,12 +174,15 @@ TEST_F(ViewDialogsTest, UpdateFromDisplayTakesWhatProducedTheDisplay) {
         dialogs.ClearShown();
         ASSERT_TRUE(editor.UpdateFromDisplay());
         EXPECT_EQ(dialogs.Questions().back().Text,
-                  "Update the view you are editing (`Battles`) from what is currently displayed on the timeline?"
+                  "Update the view you are editing (`Battles`) from what is currently displayed on "
+                  "the timeline?"
                   "\r\n\r\n[The last view selected there was `Kings`.]");
         EXPECT_EQ(editor.chkDateTimeSpecified->isChecked(), c.range);
         EXPECT_EQ(editor.pnlRange->edtStart->text(), c.start);
         EXPECT_EQ(editor.edtKeywords->text(), c.keywords);
-        EXPECT_EQ(!dialogs.Shown().empty() && dialogs.Shown().back().Text == TfrmView2::MinorErrorText(), c.minorError);
+        EXPECT_EQ(!dialogs.Shown().empty() &&
+                      dialogs.Shown().back().Text == TfrmView2::MinorErrorText(),
+                  c.minorError);
         // In every case: blown-away labels, positions and decorations from the display.
         ASSERT_EQ(editor.lstBlownAway->count(), 1);
         EXPECT_EQ(editor.lstBlownAway->item(0)->text(), "Label of 12");
@@ -224,14 +230,16 @@ TEST_F(ViewDialogsTest, RenameThenSaveKeepsOneSectionInTheOldPlace) {
     EXPECT_EQ(Read("Wars", "Keywords"), "somme");
     EXPECT_EQ(Read("Wars", "UseYearArgs"), "1");
     EXPECT_EQ(Read("Wars", "Year2"), "1918");
-    EXPECT_TRUE(Read("Wars", "Sql").contains("A.Start <= 1918")) << Read("Wars", "Sql").toStdString();
+    EXPECT_TRUE(Read("Wars", "Sql").contains("A.Start <= 1918"))
+        << Read("Wars", "Sql").toStdString();
     EXPECT_TRUE(Read("Wars", "Sql").contains("'%SOMME%'"));
     EXPECT_TRUE(Read("Wars", "Sql").contains("(B.Name = 'Wars')"));
     EXPECT_EQ(Read("Wars", "TitleLeft"), "96") << "an unreadable box keeps the previous value";
     EXPECT_EQ(Read("Wars", "TextBoxLeft"), QString::number(CmToPixels(2.54)));
     EXPECT_EQ(Read("Wars", "TitleColour"), "clYellow");
     EXPECT_EQ(Read("Wars", "7-x"), "120") << "positions saved before stay";
-    EXPECT_EQ(Read("Wars", "12-x"), "<missing>") << "positions are saved only after Update From Display";
+    EXPECT_EQ(Read("Wars", "12-x"), "<missing>")
+        << "positions are saved only after Update From Display";
 
     TfrmView2 update(Context("Wars"));
     update.UpdateFromDisplay();
@@ -265,7 +273,8 @@ TEST_F(ViewDialogsTest, OrganiserReordersDeletesAndOpensTheEditor) {
         dialogs.ClearShown();
         button->click();
         ASSERT_EQ(dialogs.Shown().size(), 1u);
-        EXPECT_EQ(dialogs.Shown()[0].Text, "No View is selected. Please select a View and try again.");
+        EXPECT_EQ(dialogs.Shown()[0].Text,
+                  "No View is selected. Please select a View and try again.");
         EXPECT_EQ(dialogs.Shown()[0].Kind, TMsgKind::Information);
     }
     EXPECT_TRUE(edited.isEmpty());
@@ -281,7 +290,8 @@ TEST_F(ViewDialogsTest, OrganiserReordersDeletesAndOpensTheEditor) {
     organiser.lstViews->setCurrentRow(2);
     dialogs.QueueAnswer(TMsgButton::Cancel);
     organiser.btnDelete->click();
-    EXPECT_EQ(dialogs.Questions().back().Text, "Are you sure you want to delete the selected view?");
+    EXPECT_EQ(dialogs.Questions().back().Text,
+              "Are you sure you want to delete the selected view?");
     EXPECT_EQ(organiser.Names().size(), 4);
     organiser.btnDelete->click();
     EXPECT_EQ(organiser.Names(), (QStringList{"Home", "Battles", "Fresh"}));
@@ -296,10 +306,12 @@ TEST_F(ViewDialogsTest, OrganiserReordersDeletesAndOpensTheEditor) {
     EXPECT_EQ(organiser.Names(), (QStringList{"Fresh", "Home", "Battles"}));
     list->setCurrentRow(0);
     list->DropCurrentAt(QPoint(5, list->viewport()->height() - 2));
-    EXPECT_EQ(organiser.Names(), (QStringList{"Home", "Battles", "Fresh"})) << "below the last item: to the end";
+    EXPECT_EQ(organiser.Names(), (QStringList{"Home", "Battles", "Fresh"}))
+        << "below the last item: to the end";
     list->setCurrentRow(2);
     list->DropCurrentAt(list->visualItemRect(list->item(0)).center());
-    EXPECT_EQ(TtlViews(path).ListViews(), (QStringList{"Home", "Battles", "Fresh"})) << "stored only by Close";
+    EXPECT_EQ(TtlViews(path).ListViews(), (QStringList{"Home", "Battles", "Fresh"}))
+        << "stored only by Close";
     organiser.btnClose->click();
     EXPECT_EQ(organiser.result(), QDialog::Accepted);
     EXPECT_EQ(TtlViews(path).ListViews(), (QStringList{"Fresh", "Home", "Battles"}));

@@ -5,12 +5,14 @@
 #include <QVBoxLayout>
 
 TfrmNotification::TfrmNotification(QWidget* owner, const QString& header, const QString& text)
-    : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
+    : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                        Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("frmNotification"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFrameShape(QFrame::Box);
-    setStyleSheet(QStringLiteral("QFrame#frmNotification { background: #fdfdfd; border: 1px solid #9aa7b8; }"));
+    setStyleSheet(QStringLiteral(
+        "QFrame#frmNotification { background: #fdfdfd; border: 1px solid #9aa7b8; }"));
     lblHeader = new QLabel(header, this);
     QFont bold = lblHeader->font();
     bold.setBold(true);
@@ -26,8 +28,8 @@ TfrmNotification::TfrmNotification(QWidget* owner, const QString& header, const 
     setFixedSize(320, 100);
 }
 
-TfrmNotification* TfrmNotification::ShowNotification(QWidget* owner, const QString& header, const QString& text,
-                                                     int milliseconds) {
+TfrmNotification* TfrmNotification::ShowNotification(QWidget* owner, const QString& header,
+                                                     const QString& text, int milliseconds) {
     auto* window = new TfrmNotification(owner, header, text);
     if (owner) {
         const QRect area = owner->geometry();

@@ -10,8 +10,8 @@ class TfrmNotification : public QFrame {
     Q_OBJECT
 public:
     // Shows `text` under `header` over `owner` for `milliseconds`; the window deletes itself.
-    static TfrmNotification* ShowNotification(QWidget* owner, const QString& header, const QString& text,
-                                              int milliseconds);
+    static TfrmNotification* ShowNotification(QWidget* owner, const QString& header,
+                                              const QString& text, int milliseconds);
 
     QLabel* lblHeader;
     QLabel* lblText;

@@ -7,7 +7,8 @@
 
 class TModalHookScope {
 public:
-    explicit TModalHookScope(TModalRunner::THook hook) : m_previous(TModalRunner::SetHook(std::move(hook))) {}
+    explicit TModalHookScope(TModalRunner::THook hook)
+        : m_previous(TModalRunner::SetHook(std::move(hook))) {}
     ~TModalHookScope() { TModalRunner::SetHook(std::move(m_previous)); }
     TModalHookScope(const TModalHookScope&) = delete;
     TModalHookScope& operator=(const TModalHookScope&) = delete;

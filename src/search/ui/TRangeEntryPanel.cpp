@@ -24,7 +24,8 @@ QWidget* Pair(QWidget* parent, QWidget* first, QWidget* second) {
 }
 } // namespace
 
-TRangeEntryPanel::TRangeEntryPanel(TUnitSystem units, QWidget* parent) : QWidget(parent), m_units(units) {
+TRangeEntryPanel::TRangeEntryPanel(TUnitSystem units, QWidget* parent)
+    : QWidget(parent), m_units(units) {
     dtpStart = new TDateEntry(this);
     dtpEnd = new TDateEntry(this);
     for (TDateEntry* picker : {dtpStart, dtpEnd}) {

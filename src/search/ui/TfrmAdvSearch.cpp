@@ -14,9 +14,10 @@
 
 namespace {
 QLabel* Link(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#1f5fae; text-decoration:none;\">%1</a>")
-                                 .arg(text.toHtmlEscaped()),
-                             parent);
+    auto* label = new QLabel(
+        QStringLiteral("<a href=\"#\" style=\"color:#1f5fae; text-decoration:none;\">%1</a>")
+            .arg(text.toHtmlEscaped()),
+        parent);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     label->setCursor(Qt::PointingHandCursor);
     return label;

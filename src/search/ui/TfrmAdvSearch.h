@@ -21,7 +21,8 @@ class TfrmAdvSearch : public QDialog {
     Q_OBJECT
 public:
     // `groupNames` fill the group list; `runSearch` runs the search of the dialog's criteria.
-    TfrmAdvSearch(const QStringList& groupNames, TUnitSystem units, TSearchFormPersistence& persistence,
+    TfrmAdvSearch(const QStringList& groupNames, TUnitSystem units,
+                  TSearchFormPersistence& persistence,
                   std::function<void(const TAdvancedSearch&)> runSearch, QWidget* parent = nullptr);
 
     QLineEdit* edtName;

@@ -59,7 +59,8 @@ QLineEdit* CmBox(QWidget* parent, const char* name) {
 }
 } // namespace
 
-TfrmView2::TfrmView2(TViewEditorContext context, QWidget* parent) : QDialog(parent), m_context(std::move(context)) {
+TfrmView2::TfrmView2(TViewEditorContext context, QWidget* parent)
+    : QDialog(parent), m_context(std::move(context)) {
     setObjectName(QStringLiteral("frmView2"));
     setWindowTitle(QStringLiteral("Edit / Inspect View"));
     pgcPages = new QTabWidget(this);
@@ -126,13 +127,15 @@ QWidget* TfrmView2::BuildMainPage() {
     lstBlownAway->setObjectName(QStringLiteral("lstBlownAway"));
     lblPositions = new QLabel(kAsLeft, page);
     lblPositions->setObjectName(QStringLiteral("lblPositions"));
-    lblGetSearchDetails = new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#1f5fae; text-decoration:none;\">"
-                                                    "Update From Display</a>"),
-                                     page);
+    lblGetSearchDetails =
+        new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#1f5fae; text-decoration:none;\">"
+                                  "Update From Display</a>"),
+                   page);
     lblGetSearchDetails->setObjectName(QStringLiteral("lblGetSearchDetails"));
     lblGetSearchDetails->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     lblGetSearchDetails->setCursor(Qt::PointingHandCursor);
-    lblGetSearchDetails->setToolTip(QStringLiteral("Take the search, positions, title and text box from the timeline"));
+    lblGetSearchDetails->setToolTip(
+        QStringLiteral("Take the search, positions, title and text box from the timeline"));
     connect(lblGetSearchDetails, &QLabel::linkActivated, this, [this] { UpdateFromDisplay(); });
 
     auto* criteria = new QGroupBox(QStringLiteral("Search"), page);
@@ -276,7 +279,8 @@ void TfrmView2::ShowTitleStyle() {
     QString style;
     if (!m_request.TitleColour.isEmpty()) {
         try {
-            style = QStringLiteral("QLineEdit { background: %1; }").arg(ToQColor(TextToColor(m_request.TitleColour)).name());
+            style = QStringLiteral("QLineEdit { background: %1; }")
+                        .arg(ToQColor(TextToColor(m_request.TitleColour)).name());
         } catch (const std::exception&) {
         }
     }
@@ -293,17 +297,21 @@ void TfrmView2::ShowTitleStyle() {
 }
 
 QString TfrmView2::UpdateQuestion() const {
-    const QString last = QStringLiteral("\r\n\r\n[The last view selected there was `%1`.]").arg(m_context.ViewRequest.ViewName);
+    const QString last = QStringLiteral("\r\n\r\n[The last view selected there was `%1`.]")
+                             .arg(m_context.ViewRequest.ViewName);
     if (m_context.ViewName.isEmpty())
-        return QStringLiteral("Update the view you are creating from what is currently displayed on the timeline?") + last;
-    return QStringLiteral("Update the view you are editing (`%1`) from what is currently displayed on the timeline?")
+        return QStringLiteral("Update the view you are creating from what is currently displayed "
+                              "on the timeline?") +
+               last;
+    return QStringLiteral("Update the view you are editing (`%1`) from what is currently displayed "
+                          "on the timeline?")
                .arg(m_context.ViewName) +
            last;
 }
 
 bool TfrmView2::UpdateFromDisplay() {
-    if (Dialogs().Ask(TMsgKind::Confirmation, UpdateQuestion(), TMsgButton::Ok | TMsgButton::Cancel, {}) !=
-        TMsgButton::Ok)
+    if (Dialogs().Ask(TMsgKind::Confirmation, UpdateQuestion(), TMsgButton::Ok | TMsgButton::Cancel,
+                      {}) != TMsgButton::Ok)
         return false;
     switch (m_context.Source) {
     case dsSearchDialog:
@@ -359,7 +367,8 @@ bool TfrmView2::UpdateFromDisplay() {
 
 bool TfrmView2::Validate() {
     const QString name = edtName->text();
-    if (name.contains(QLatin1Char('=')) || name.contains(QLatin1Char('"')) || name.contains(QLatin1Char(','))) {
+    if (name.contains(QLatin1Char('=')) || name.contains(QLatin1Char('"')) ||
+        name.contains(QLatin1Char(','))) {
         Dialogs().Warning(ProhibitedCharacterText());
         return false;
     }
@@ -374,7 +383,8 @@ bool TfrmView2::Validate() {
     if (chkDateTimeSpecified->isChecked()) {
         bool endBeforeStart = false;
         if (pnlRange->Dates()) {
-            endBeforeStart = !pnlRange->dtpEnd->IsEmpty() && pnlRange->dtpStart->Date() > pnlRange->dtpEnd->Date();
+            endBeforeStart = !pnlRange->dtpEnd->IsEmpty() &&
+                             pnlRange->dtpStart->Date() > pnlRange->dtpEnd->Date();
         } else if (!pnlRange->edtEnd->text().isEmpty()) {
             const auto number = [](const QLineEdit* box) {
                 const double v = TRangeEntryPanel::BoxValue(box);

@@ -63,14 +63,20 @@ public:
 
     // The program's texts.
     static QString ProhibitedCharacterText() {
-        return QStringLiteral("There is a prohibited character in the name (equals sign, double quotes, comma).");
+        return QStringLiteral(
+            "There is a prohibited character in the name (equals sign, double quotes, comma).");
     }
     static QString NoNameText() { return QStringLiteral("There is no name."); }
     static QString ReservedNameText() {
-        return QStringLiteral("That name is used by the program itself. Please choose another name.");
+        return QStringLiteral(
+            "That name is used by the program itself. Please choose another name.");
     }
-    static QString EndBeforeStartText() { return QStringLiteral("The end date must be greater than the start date."); }
-    static QString MinorErrorText() { return QStringLiteral("A minor error has occurred. Report code 02uja76."); }
+    static QString EndBeforeStartText() {
+        return QStringLiteral("The end date must be greater than the start date.");
+    }
+    static QString MinorErrorText() {
+        return QStringLiteral("A minor error has occurred. Report code 02uja76.");
+    }
 
 private:
     QWidget* BuildMainPage();

@@ -27,7 +27,9 @@ TfrmViews::TfrmViews(const QString& viewsPath, TActions actions, QWidget* parent
     connect(btnClose, &QPushButton::clicked, this, &TfrmViews::CloseOrganiser);
     connect(lstViews, &QListWidget::itemDoubleClicked, this, &TfrmViews::EditSelected);
 
-    auto* hints = new QLabel(QStringLiteral("Drag and drop items to reorder.\nDouble-click an item to edit/inspect it."), this);
+    auto* hints = new QLabel(
+        QStringLiteral("Drag and drop items to reorder.\nDouble-click an item to edit/inspect it."),
+        this);
     hints->setStyleSheet(QStringLiteral("color: #5a6472;"));
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {btnNew, btnEdit, btnDelete})
@@ -91,8 +93,8 @@ void TfrmViews::DeleteSelected() {
         Dialogs().Information(NoSelectionText());
         return;
     }
-    if (Dialogs().Ask(TMsgKind::Confirmation, DeleteQuestion(), TMsgButton::Ok | TMsgButton::Cancel, {}) !=
-        TMsgButton::Ok)
+    if (Dialogs().Ask(TMsgKind::Confirmation, DeleteQuestion(), TMsgButton::Ok | TMsgButton::Cancel,
+                      {}) != TMsgButton::Ok)
         return;
     const QString name = item->text();
     Guarded([this, &name] {

@@ -43,7 +43,9 @@ public:
     static QString NoSelectionText() {
         return QStringLiteral("No View is selected. Please select a View and try again.");
     }
-    static QString DeleteQuestion() { return QStringLiteral("Are you sure you want to delete the selected view?"); }
+    static QString DeleteQuestion() {
+        return QStringLiteral("Are you sure you want to delete the selected view?");
+    }
 
 private:
     void Guarded(const std::function<void()>& work);
