@@ -5,6 +5,9 @@
 #include "storage/TimelineSettings.h"
 
 #include <QString>
+#include <QStringList>
+
+struct TViewDecorations;
 
 class TDocumentView {
 public:
@@ -16,7 +19,7 @@ public:
     virtual void Repaint() {}
     // Shows the new-timeline panel and hides the axis, or the reverse.
     virtual void ShowNewTimelinePanel(bool show) { (void)show; }
-    // Clears the search text, the time entry boxes and the views list.
+    // Clears the time entry boxes and the views list (the search text is the document's).
     virtual void ClearSearchAndEntry() {}
     virtual void RefreshUnitCaptions() {}
     virtual void SetReadOnlyCopy(bool readOnlyCopy) { (void)readOnlyCopy; }
@@ -25,15 +28,19 @@ public:
     virtual void SetLastUsedFolder(const QString& folder) { (void)folder; }
 
     virtual bool RunNewTimelineWizard() { return false; }
-    virtual void ShowAllAfterWizard() {}
 
-    virtual void FillViewsList() {}
-    virtual void SaveHomeView() {}
-    virtual void ShowHomeView() {}
-    virtual void ResetAdvancedSearch() {}
-    virtual void RunSearchAfterLoad() {}
-    // Runs the current search again (after a unit-system change).
-    virtual void RerunSearch() {}
+    // The notices over the timeline area: "No results." and "Too many results. ...".
+    virtual void SetNoResultsVisible(bool visible) { (void)visible; }
+    virtual void SetTooManyResultsVisible(bool visible) { (void)visible; }
+    // The view selector: its items and the selected index (-1 for none).
+    virtual void ViewsListChanged(const QStringList& names, int selected) { (void)names, (void)selected; }
+    // The title over the timeline: its text, or everything a view sets of it and of the
+    // introduction text box.
+    virtual void SetTitleText(const QString& text) { (void)text; }
+    virtual void ApplyViewDecorations(const TViewDecorations& decorations) { (void)decorations; }
+    // The title and text box as the display shows them now (the user may have moved them);
+    // what is not shown keeps the values last applied.
+    virtual void ReadViewDecorations(TViewDecorations& decorations) const { (void)decorations; }
 
     // A settings file was read: ticks and captions follow the settings now in force.
     virtual void SettingsRead(bool timelineMode) { (void)timelineMode; }

@@ -13,9 +13,17 @@
 
 #include <optional>
 
-TTimelineDocument::TTimelineDocument() : m_file(m_dm, m_timeline, *this), m_personalFolder(::PersonalFolder()) {
+TTimelineDocument::TTimelineDocument()
+    : m_file(m_dm, m_timeline, *this), m_search(m_dm, m_timeline), m_personalFolder(::PersonalFolder()) {
     m_dm.SetTimeline(&m_timeline);
     m_timeline.SetDataModule(&m_dm);
+    m_timeline.Seams.ReloadCurrentView = [this] { m_search.ReloadCurrentView(); };
+    m_timeline.OnGraphClick = [this](TTimeLine&, const QString& valueText) { m_search.AxisPick(valueText); };
+}
+
+void TTimelineDocument::SetView(TDocumentView* view) {
+    m_view = view;
+    m_search.SetView(view);
 }
 
 TTimelineDocument::~TTimelineDocument() = default;
@@ -115,33 +123,7 @@ void TTimelineDocument::ChangeUnitSystem(TUnitSystem units) {
         m_timeline.SetModified(true);
     m_dm.UpdateDateBoxes();
     RefreshUnitCaptions();
-    if (m_view)
-        m_view->RerunSearch();
-}
-
-void TTimelineDocument::ShowAllEvents() {
-    TQuery& query = m_dm.qryEvent;
-    query.Close();
-    query.SetSQL(TdtmMain::DefaultEventSql());
-    query.Open();
-    const int count = query.RecordCount();
-    if (count == 0 || count > m_timeline.Events().MaxEvents()) {
-        m_timeline.Events().Clear();
-        return;
-    }
-    std::optional<double> low, high;
-    const int start = query.FieldIndex(QStringLiteral("Start"));
-    const int end = query.FieldIndex(QStringLiteral("End"));
-    for (query.First(); !query.Eof(); query.Next())
-        for (int field : {start, end}) {
-            const QVariant v = query.Value(field);
-            if (!v.isValid())
-                continue;
-            const double d = v.toDouble();
-            low = low ? std::min(*low, d) : d;
-            high = high ? std::max(*high, d) : d;
-        }
-    m_timeline.SetRange(high.value_or(99999), low.value_or(99999));
+    m_search.Search();
 }
 
 void TTimelineDocument::SetCurrentSettingsAsDefault() {
@@ -156,19 +138,27 @@ void TTimelineDocument::WriteBackground(const QString& path) {
     m_timeline.WriteBackground(path);
 }
 
-// The window steps of the file sequences go to the view.
+// The views and the search of the file sequences.
 void TTimelineDocument::FillViewsList() {
-    if (m_view)
-        m_view->FillViewsList();
+    m_search.FillViewsList();
 }
 void TTimelineDocument::SaveHomeView() {
-    if (m_view)
-        m_view->SaveHomeView();
+    m_search.SaveHomeView();
 }
 void TTimelineDocument::ShowHomeView() {
-    if (m_view)
-        m_view->ShowHomeView();
+    m_search.ShowHomeView();
 }
+void TTimelineDocument::ShowAllAfterWizard() {
+    m_search.ShowAll();
+}
+void TTimelineDocument::ResetAdvancedSearch() {
+    m_search.ResetAdvancedSearch();
+}
+void TTimelineDocument::RunSearchAfterLoad() {
+    m_search.SearchAfterLoad();
+}
+
+// The window steps of the file sequences go to the view.
 void TTimelineDocument::UpdateCaption() {
     if (m_view)
         m_view->UpdateCaption();
@@ -190,7 +180,7 @@ void TTimelineDocument::ShowNewTimelinePanel(bool show) {
         m_view->ShowNewTimelinePanel(show);
 }
 void TTimelineDocument::ClearSearchAndEntry() {
-    m_timeline.SettingsParts().Timeline->SearchText.clear();
+    m_search.TimelineClosed();
     if (m_view)
         m_view->ClearSearchAndEntry();
 }
@@ -207,18 +197,6 @@ QString TTimelineDocument::DialogFolder() const {
 }
 bool TTimelineDocument::RunNewTimelineWizard() {
     return m_app.NewTimelineWizard && m_view && m_view->RunNewTimelineWizard();
-}
-void TTimelineDocument::ShowAllAfterWizard() {
-    if (m_view)
-        m_view->ShowAllAfterWizard();
-}
-void TTimelineDocument::ResetAdvancedSearch() {
-    if (m_view)
-        m_view->ResetAdvancedSearch();
-}
-void TTimelineDocument::RunSearchAfterLoad() {
-    if (m_view)
-        m_view->RunSearchAfterLoad();
 }
 void TTimelineDocument::SetLastUsedFolder(const QString& folder) {
     if (m_view)

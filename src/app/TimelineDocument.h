@@ -1,10 +1,11 @@
 // One open timeline with everything that works on it without a window: the data module, the
-// timeline control, the file sequences, the settings (read and written in both modes), the
-// identity and the password. The command-line tool uses it directly; the main window owns one
+// timeline control, the file sequences, the search and the views, the settings (read and
+// written in both modes), the identity and the password. The command-line tool uses it directly; the main window owns one
 // and is its view: the document forwards the sequences' window steps to the view.
 #pragma once
 
 #include "app/DocumentView.h"
+#include "app/TSearchFlow.h"
 #include "display/TmLn.h"
 #include "storage/DisplaySettings.h"
 #include "storage/MainDataMod.h"
@@ -23,9 +24,11 @@ public:
     TTimeLine& Timeline() { return m_timeline; }
     const TTimeLine& Timeline() const { return m_timeline; }
     TTimelineFile& File() { return m_file; }
+    // RunSearch, "Search...", "Show All", the views.
+    TSearchFlow& SearchFlow() { return m_search; }
 
     // The window the document is shown in (not owned); nullptr for none.
-    void SetView(TDocumentView* view) { m_view = view; }
+    void SetView(TDocumentView* view);
 
     // The settings a settings file is read into and written from.
     TSettingsParts SettingsParts();
@@ -34,10 +37,6 @@ public:
     // The documents folder, for the My Timelines fallback of the defaults file.
     const QString& PersonalFolder() const { return m_personalFolder; }
     void SetPersonalFolder(const QString& folder) { m_personalFolder = folder; }
-
-    // "Show All": every event over its own range (the display stays empty when there are none or
-    // more than the maximum number of events).
-    void ShowAllEvents();
 
     // The timeline's ID, created now when it is empty.
     QString EnsureTimelineID();
@@ -98,6 +97,7 @@ private:
     TdtmMain m_dm;
     TTimeLine m_timeline;
     TTimelineFile m_file;
+    TSearchFlow m_search;
     TAppOptions m_app;
     QString m_personalFolder;
     TDocumentView* m_view = nullptr;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class TTimelineDocument;
@@ -22,6 +23,7 @@ using TCliRegistry = std::vector<TCliCommand>;
 
 void RegisterStorageCommands(TCliRegistry& registry);
 void RegisterRenderCommands(TCliRegistry& registry);
+void RegisterSearchCommands(TCliRegistry& registry);
 
 // Output helpers: UTF-8 lines on standard output and standard error.
 void CliOut(const QString& line);
@@ -35,6 +37,14 @@ void CliOpen(TTimelineDocument& doc, const QString& path, bool forWriting);
 void CliSave(TTimelineDocument& doc);
 // Closes the open timeline without saving and removes its working files.
 void CliClose(TTimelineDocument& doc);
+
+// The stored spelling of the view `name` (letter case ignored); throws TCliRefused when the
+// timeline has no such view.
+QString CliViewName(TTimelineDocument& doc, const QString& name);
+// list --search TEXT / --view NAME: the events "Search..." with that text shows, or those the
+// view shows; the too-many and no-results notices go to standard error (status 0).
+int CliListSearchOrView(TTimelineDocument& doc, const std::optional<QString>& searchText,
+                        const std::optional<QString>& viewName);
 
 // Closes the document's timeline when a command ends, however it ends.
 class TCliSession {

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     TCliRegistry registry;
     RegisterStorageCommands(registry);
     RegisterRenderCommands(registry);
+    RegisterSearchCommands(registry);
 
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -1,6 +1,6 @@
 // render: draws what the timeline page shows, on a drawing surface of exactly W × H pixels, into
-// a picture file (PNG, JPEG, 24-bit BMP) or a vector PDF. Until views exist it shows all events
-// over their own range, as "Show All" does. Display overrides let one timeline be drawn with
+// a picture file (PNG, JPEG, 24-bit BMP) or a vector PDF: the view named by --view, else the
+// Home view that opening the timeline shows. Display overrides let one timeline be drawn with
 // every orientation, axis position, axis style and display mode.
 #include "app/TimelineDocument.h"
 #include "cli/CliCommand.h"
@@ -10,6 +10,7 @@
 #include "display/TtlBayList.h"
 #include "display/TtlEventList.h"
 #include "display/TtlRender.h"
+#include "search/Views.h"
 
 #include <QFileInfo>
 
@@ -75,8 +76,8 @@ int RunRender(const TCliArgs& args) {
     TTimelineDocument doc;
     TCliSession session(doc);
     CliOpen(doc, path, false);
-    if (args.Option(QStringLiteral("view")))
-        CliErr(QStringLiteral("Views are not available yet; all events are shown."));
+    const QString view = args.Option(QStringLiteral("view")) ? CliViewName(doc, *args.Option(QStringLiteral("view")))
+                                                             : TtlViews::HomeView();
 
     TTimeLine& timeline = doc.Timeline();
     timeline.SetClientSize(QSize(width, height));
@@ -90,7 +91,8 @@ int RunRender(const TCliArgs& args) {
         timeline.Bays().SetLayout(layoutCode);
     if (list)
         timeline.SetDisplayMode(1);
-    doc.ShowAllEvents();
+    // The display is built again at the size and with the overrides now in force.
+    doc.SearchFlow().ShowView(view);
     SaveSurfaceArea(timeline, QRect(0, 0, width, height), out);
     return 0;
 }

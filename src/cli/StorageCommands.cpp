@@ -109,12 +109,21 @@ int RunAdd(const TCliArgs& args) {
 }
 
 int RunList(const TCliArgs& args) {
-    args.AllowOnly({});
+    args.AllowOnly({QStringLiteral("search"), QStringLiteral("view")});
     const QString path = RequireFile(args);
+    const auto search = args.Option(QStringLiteral("search"));
+    const auto view = args.Option(QStringLiteral("view"));
+    if (search && view)
+        throw TCliUsageError{QStringLiteral("Give --search or --view, not both.")};
     TTimelineDocument doc;
     TCliSession session(doc);
     CliOpen(doc, path, false);
+    if (search || view)
+        return CliListSearchOrView(doc, search, view);
+    // Every event of the timeline, in stored order.
     TQuery& q = doc.Data().qryEvent;
+    q.SetSQL(TdtmMain::DefaultEventSql());
+    q.Open();
     for (q.First(); !q.Eof(); q.Next())
         CliOut(QStringLiteral("%1\t%2").arg(q.AsString(QStringLiteral("Date")),
                                             q.AsString(QStringLiteral("Name"))
@@ -184,7 +193,8 @@ void RegisterStorageCommands(TCliRegistry& registry) {
                                            " [--end-minor TEXT] [--description TEXT]"),
                         {},
                         RunAdd});
-    registry.push_back({QStringLiteral("list"), QStringLiteral("list ") + kFile, {}, RunList});
+    registry.push_back({QStringLiteral("list"), QStringLiteral("list ") + kFile + QStringLiteral(" [--search TEXT | --view NAME]"),
+                        {}, RunList});
     registry.push_back({QStringLiteral("units"), QStringLiteral("units ") + kFile + QStringLiteral(" CODE"), {},
                         RunUnits});
     registry.push_back({QStringLiteral("info"), QStringLiteral("info ") + kFile, {}, RunInfo});

@@ -96,6 +96,23 @@ QStringList SplitDelimited(const QString& text, QChar delimiter) {
     return items;
 }
 
+QString JoinDelimited(const QStringList& items) {
+    QStringList out;
+    for (const QString& item : items) {
+        bool quote = item.isEmpty();
+        for (QChar c : item)
+            quote = quote || IsBlank(c) || c == QLatin1Char(',') || c == QLatin1Char('"');
+        if (!quote) {
+            out << item;
+            continue;
+        }
+        QString q = item;
+        q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        out << QLatin1Char('"') + q + QLatin1Char('"');
+    }
+    return out.join(QLatin1Char(','));
+}
+
 TKeywords SplitKeywords(const QString& text) {
     const QStringList items = SplitDelimited(text, QLatin1Char(','));
     TKeywords k;
@@ -185,6 +202,30 @@ bool ParseSearchText(const QString& text, QString& keywords, double& low, double
     if (low > high)
         std::swap(low, high);
     return true;
+}
+
+QString SearchDescription(const QString& nameText, const QString& descText, const QStringList& groups,
+                          bool rangeUsed) {
+    QString d;
+    const auto separate = [&d] {
+        if (!d.isEmpty())
+            d += QStringLiteral(", ");
+    };
+    if (!nameText.isEmpty())
+        d += QLatin1Char('"') + nameText + QLatin1Char('"');
+    if (!descText.isEmpty()) {
+        separate();
+        d += QStringLiteral("(description) \"") + descText + QLatin1Char('"');
+    }
+    if (rangeUsed) {
+        separate();
+        d += QStringLiteral("date range");
+    }
+    if (!groups.isEmpty()) {
+        separate();
+        d += QStringLiteral("group(s)");
+    }
+    return d.isEmpty() ? d : QStringLiteral("Search: ") + d;
 }
 
 double PixelsToCm(int pixels, double dpi) {

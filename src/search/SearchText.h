@@ -13,6 +13,9 @@ constexpr double NoRangeValue = 99999;
 // matching quote and may hold blanks and delimiters, a doubled quote standing for one; two
 // delimiters in a row give an empty item.
 QStringList SplitDelimited(const QString& text, QChar delimiter);
+// The reverse for a comma list: items joined by ",", an item that is empty or holds blanks,
+// commas or double quotes enclosed in double quotes with its quotes doubled.
+QString JoinDelimited(const QStringList& items);
 
 // The first three comma-separated keywords, each trimmed (missing ones empty).
 struct TKeywords {
@@ -38,6 +41,11 @@ QString StripPlural(const QString& word);
 // `high` where they are still NoRangeValue and returns true; other texts give their keywords
 // with plural endings removed ("battles of wars" → "battle of war") and return false.
 bool ParseSearchText(const QString& text, QString& keywords, double& low, double& high);
+
+// The title text of a search made in the search dialog: "Search: " followed by the criteria
+// given ("\"war\", (description) \"peace\", date range, group(s)"); empty for none.
+QString SearchDescription(const QString& nameText, const QString& descText,
+                          const QStringList& groups, bool rangeUsed);
 
 // Centimetres shown for a pixel position and back, at the screen's resolution (dots per inch;
 // 0 takes the primary screen's).

@@ -1,5 +1,6 @@
 #include "search/Views.h"
 
+#include "common/Errors.h"
 #include "common/MiscUtils.h"
 #include "common/Progress.h"
 #include "common/TextEncoding.h"
@@ -12,17 +13,6 @@
 namespace {
 constexpr int kValueLimit = 2047;
 const QString kBreak = QStringLiteral("\u00A4\u00AC");
-
-QString CommaItem(const QString& name) {
-    bool quote = name.isEmpty();
-    for (QChar c : name)
-        quote = quote || c.unicode() <= ' ' || c == QLatin1Char(',') || c == QLatin1Char('"');
-    if (!quote)
-        return name;
-    QString q = name;
-    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + q + QLatin1Char('"');
-}
 } // namespace
 
 TtlViews::TtlViews(const QString& path) : m_path(path), m_ini(std::make_unique<TIniFile>(path)) {}
@@ -35,7 +25,11 @@ void TtlViews::Reload() {
 
 bool TtlViews::IsValidViewName(const QString& name) {
     return !name.isEmpty() && !name.contains(QLatin1Char('=')) && !name.contains(QLatin1Char('"')) &&
-           !name.contains(QLatin1Char(','));
+           !name.contains(QLatin1Char(',')) && !IsReservedViewName(name);
+}
+
+bool TtlViews::IsReservedViewName(const QString& name) {
+    return name.compare(OrderingSection(), Qt::CaseInsensitive) == 0;
 }
 
 QString TtlViews::EncodeMultiLine(const QString& text) {
@@ -54,10 +48,7 @@ QString TtlViews::DecodeMultiLine(const QString& text) {
 }
 
 QString TtlViews::EncodeGroups(const QStringList& groups) {
-    QStringList items;
-    for (const QString& g : groups)
-        items << CommaItem(g);
-    QString text = items.join(QLatin1Char(','));
+    QString text = JoinDelimited(groups);
     return text.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
 }
 
@@ -80,6 +71,9 @@ int TtlViews::ReadInt(const QString& section, const QString& key, int fallback) 
 
 void TtlViews::SaveView(const QString& name, bool savePositions, const TSearchRequest& r,
                         const std::vector<TViewEventPosition>& events) {
+    // A view without a valid name would land in a section no list shows, or in the ordering.
+    if (!IsValidViewName(name))
+        throw EVzError(QStringLiteral("Invalid view name \"%1\".").arg(name));
     TIniFile& ini = *m_ini;
     ini.WriteString(name, QStringLiteral("Keywords"), r.Keywords);
     ini.WriteString(name, QStringLiteral("DescKeywords"), r.DescKeywords);
@@ -191,6 +185,8 @@ void TtlViews::WriteOrdering(const QStringList& names) {
 void TtlViews::RenameView(const QString& oldName, const QString& newName) {
     if (oldName == newName)
         return;
+    if (!IsValidViewName(newName))
+        throw EVzError(QStringLiteral("Invalid view name \"%1\".").arg(newName));
     QFile file(m_path);
     QString text = file.open(QIODevice::ReadOnly) ? DecodeTextFile(file.readAll()) : QString();
     file.close();

@@ -30,12 +30,14 @@ public:
 
     static QString OrderingSection() { return QStringLiteral("___ordering"); }
     static QString HomeView() { return QStringLiteral("Home"); }
-    // A name may hold none of "=", the double quote and "," (it is also a key).
+    // A name may hold none of "=", the double quote and "," (it is also a key), and is not the
+    // ordering section's.
     static bool IsValidViewName(const QString& name);
+    static bool IsReservedViewName(const QString& name);
 
     // Writes the request into section [name] (and, with savePositions, the "-x" and "-state"
     // keys of every given event); a new view goes to the end of the order. Keys not written
-    // now stay as they were.
+    // now stay as they were. An invalid name throws EVzError and writes nothing.
     void SaveView(const QString& name, bool savePositions, const TSearchRequest& request,
                   const std::vector<TViewEventPosition>& events);
     // Reads section [name] into the request with the defaults of a missing key, and lists in

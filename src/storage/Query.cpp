@@ -15,8 +15,18 @@ TQuery::~TQuery() {
 }
 
 void TQuery::SetSQL(const QString& sql) {
+    SetSQL(sql, QString());
+}
+
+void TQuery::SetSQL(const QString& sql, const QString& runSql) {
     Close();
     m_sql = sql;
+    m_runSql = runSql;
+}
+
+void TQuery::SetCountedRows(int count) {
+    if (Active() && !m_done)
+        m_count = count;
 }
 
 void TQuery::SetParam(const QString& name, const QVariant& value) {
@@ -24,7 +34,7 @@ void TQuery::SetParam(const QString& name, const QVariant& value) {
 }
 
 QString TQuery::TrimmedSql() const {
-    QString s = m_sql.trimmed();
+    QString s = RunSQL().trimmed();
     while (s.endsWith(QLatin1Char(';')))
         s.chop(1);
     return s;

@@ -21,6 +21,13 @@ public:
     const QString& SQL() const { return m_sql; }
     // Changing the text closes the query.
     void SetSQL(const QString& sql);
+    // The text, and an equivalent one that is run in its place (written so the engine can use
+    // an index); an empty `runSql` runs `sql` itself.
+    void SetSQL(const QString& sql, const QString& runSql);
+    const QString& RunSQL() const { return m_runSql.isEmpty() ? m_sql : m_runSql; }
+    // The number of rows of the open result when the caller has just counted them with the
+    // same text, so RecordCount need not count again.
+    void SetCountedRows(int count);
     void SetParam(const QString& name, const QVariant& value);
     QVariant Param(const QString& name) const { return m_params.value(name); }
     void ClearParams() { m_params.clear(); }
@@ -51,6 +58,7 @@ private:
     };
 
     QString m_sql;
+    QString m_runSql;
     QMap<QString, QVariant> m_params;
     TSqlStatement m_statement;
     bool m_done = true;

@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, NewSaveAsAndClose) {
     const std::set<TCommandId> enabled = EnabledCommands(w.Actions());
     for (TCommandId id : {actSave, actSaveAs, actClose, actPasswordProtection, actSetAsDef, mnuUnits, mnuDefaults})
         EXPECT_TRUE(enabled.count(id)) << TActionRegistry::Def(id).Name;
-    for (TCommandId id : {actPrint, actGroups, actAdvSearch, actExportToExcel, mnuAdvancedDisplay})
+    for (TCommandId id : {actPrint, actGroups, actRestoreEvents, actExportToExcel, mnuAdvancedDisplay})
         EXPECT_FALSE(enabled.count(id)) << TActionRegistry::Def(id).Name << " waits for its work";
 
     dialogs.QueueFileName(folder + "Mine.tml");

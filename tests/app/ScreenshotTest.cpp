@@ -7,9 +7,20 @@
 #include "app/ui/TfrmErrorDialog.h"
 #include "app/ui/TfrmOptions.h"
 #include "app/ui/TfrmProgress.h"
+#include "app/ui/TfrmNotification.h"
 #include "app/ui/TfrmProperties.h"
+#include "display/TtlEvent.h"
+#include "display/TtlEventList.h"
+#include "search/ui/TRangeEntryPanel.h"
+#include "search/ui/TViewsListWidget.h"
+#include "search/ui/TfrmAdvSearch.h"
+#include "search/ui/TfrmView2.h"
+#include "search/ui/TfrmViews.h"
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTimer>
 
 using enum TCommandId;
@@ -90,4 +101,81 @@ TEST_F(ScreenshotTest, MainScreens) {
     TfrmOptions options(w.Document().AppOptions(), *w.Document().SettingsParts().Events, &w);
     options.show();
     Save(options, "options.png");
+}
+
+TEST_F(ScreenshotTest, SearchAndViewScreens) {
+    QSettings("Corvane", "Vezizivu").setValue("HasBeenRun", "1");
+    TfrmMain& w = Open();
+    w.resize(1180, 720);
+    w.show();
+    MakeTimelineFile(folder + "History.tml", 40);
+    dialogs.QueueFileName(folder + "History.tml");
+    w.Actions().Trigger(actOpen);
+    TdtmMain& dm = w.Document().Data();
+    dm.ffDB.Execute("INSERT INTO Category (ID, Name) VALUES (1, 'Wars'), (2, 'Kings and Queens'), (3, 'Science')");
+    dm.tblCategory.Refresh();
+    TSearchFlow& flow = w.Document().SearchFlow();
+    const QString views = flow.ViewsPath();
+    TSearchRequest r;
+    r.Clear();
+    r.Keywords = "\"Event 1\"";
+    r.Notes = "The first events\r\nof the collection";
+    r.Title = "The first events";
+    r.TitleVisible = true;
+    r.TextBox = "Events whose names start with 1.";
+    TtlViews(views).SaveView("First events", true, r, {{3, 99999, 2}});
+    r.Keywords = "20010 - 20020";
+    TtlViews(views).SaveView("A few days", false, r, {});
+    flow.FillViewsList();
+    flow.SelectView("First events");
+    w.ReloadCurrentView();
+    w.Ribbon().setCurrentIndex(int(TRibbonTab::Views));
+    Save(w, "views-tab.png");
+
+    w.Document().Timeline().Events().SetMaxEvents(10);
+    flow.SetSearchText(QString());
+    w.Actions().Trigger(actSearch);
+    Save(w, "notice-too-many.png");
+    flow.SetSearchText("zebra");
+    w.Actions().Trigger(actSearch);
+    Save(w, "notice-no-results.png");
+    w.Document().Timeline().Events().SetMaxEvents(150);
+    w.ReloadCurrentView();
+
+    TSearchFormPersistence persistence;
+    TfrmAdvSearch dates(flow.GroupNames(), usCalendarDates, persistence, {}, &w);
+    dates.edtName->setText("war");
+    dates.show();
+    Save(dates, "search-dialog-dates.png");
+    TfrmAdvSearch numbers(flow.GroupNames(), usYearsAndMonths, persistence, {}, &w);
+    numbers.pnlRange->edtStart->setText("1914");
+    numbers.pnlRange->edtEnd->setText("1918");
+    numbers.lstGroups->item(2)->setCheckState(Qt::Unchecked);
+    numbers.show();
+    Save(numbers, "search-dialog-numbers.png");
+
+    TViewEditorContext context;
+    context.ViewName = "First events";
+    context.ViewsPath = views;
+    context.Units = usYearsAndMonths;
+    context.GroupNames = flow.GroupNames();
+    context.SqlBuilder = &flow.SqlBuilder();
+    context.EventName = [&dm](int id) { return TtlEvent::EventNameByID(id, dm.tblEvent); };
+    TfrmView2 editor(context, &w);
+    editor.show();
+    Save(editor, "view-editor-main.png");
+    editor.pgcPages->setCurrentIndex(1);
+    Save(editor, "view-editor-title.png");
+
+    TfrmViews organiser(views, {}, &w);
+    organiser.lstViews->setCurrentRow(1);
+    organiser.show();
+    Save(organiser, "views-organiser.png");
+
+    dialogs.QueueAnswer(TMsgButton::Ok);
+    w.Actions().Trigger(actUpdateViewFromDisplay);
+    auto* note = w.findChild<TfrmNotification*>("frmNotification");
+    ASSERT_NE(note, nullptr);
+    Save(*note, "notification.png");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

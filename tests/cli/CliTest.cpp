@@ -1,4 +1,7 @@
 // vezizivu-cli run as a user runs it: as a separate process, reading its output and status.
+#include "app/TimelineDocument.h"
+#include "common/ScriptedDialogs.h"
+#include "search/Views.h"
 #include "storage/Container.h"
 #include "support/TestSupport.h"
 
@@ -150,4 +153,82 @@ TEST_F(CliTest, AFolderInUseIsReadFromACopyAndNeverChanged) {
     EXPECT_EQ(add.Status, 1);
     EXPECT_EQ(vztest::ReadAll(file), before);
     EXPECT_EQ(vztest::ReadAll(folder + "/Event.ff2"), QByteArray("another timeline is open here"));
+}
+
+namespace {
+// The names of "date<TAB>name" lines.
+QStringList Names(const QString& out) {
+    QStringList names;
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts))
+        names << line.section('\t', 1);
+    return names;
+}
+} // namespace
+
+TEST_F(CliTest, SearchesAndViewsListWhatTheProgramShows) {
+    ASSERT_EQ(Cli({"new", file, "--units", "0"}).Status, 0);
+    const struct {
+        const char *name, *start, *end, *description;
+    } events[] = {
+        {"Great War", "1914", "1918", "many battles"},
+        {"Battle of the Somme", "1916", "", ""},
+        {"Treaty of Versailles", "1920", "", ""},
+        {"Moon landing", "1969", "", ""},
+    };
+    for (const auto& e : events)
+        ASSERT_EQ(Cli({"add", file, "--name", e.name, "--start", e.start, "--end", e.end, "--description", e.description}).Status, 0);
+    // A view of the war years that keeps the Somme blown away, and a timeline too large to show whole.
+    const QString large = folder + "/Large.tml";
+    {
+        TScriptedDialogs quiet;
+        TDialogsScope scope(quiet);
+        quiet.SetDefaultAnswer(TMsgButton::No);
+        TTimelineDocument doc;
+        ASSERT_TRUE(doc.File().OpenTimeline(file));
+        TSearchRequest r;
+        r.Clear();
+        r.Keywords = "1914 - 1918";
+        TtlViews(doc.File().WorkingFolder() + "Views.ini").SaveView("War years", true, r, {{2, 99999, 2}});
+        doc.Timeline().SetModified(true);
+        ASSERT_TRUE(doc.File().SaveTimeline(false));
+        ASSERT_TRUE(doc.File().NewTimeline());
+        doc.Data().ffDB.Execute("BEGIN");
+        for (int i = 1; i <= 200; ++i)
+            doc.Data().ffDB.Execute("INSERT INTO Event (ID, Name, Start) VALUES (?1, ?2, ?3)", {i, QString("E%1").arg(i), 1900 + i});
+        doc.Data().ffDB.Execute("COMMIT");
+        ASSERT_TRUE(doc.File().WriteTimelineFile(large));
+        doc.File().CloseTimeline();
+    }
+    const QByteArray before = vztest::ReadAll(file);
+
+    EXPECT_EQ(Cli({"views", file}).Out, "Home\nWar years\n");
+    const TRun range = Cli({"list", file, "--search", "1914 - 1918"});
+    EXPECT_EQ(range.Status, 0) << range.Err.toStdString();
+    EXPECT_EQ(Names(range.Out), (QStringList{"Great War", "Battle of the Somme"}));
+    EXPECT_EQ(Names(Cli({"list", file, "--search", "battles"}).Out), (QStringList{"Great War", "Battle of the Somme"}));
+    EXPECT_EQ(Names(Cli({"list", file, "--view", "war YEARS"}).Out), QStringList{"Great War"}) << "the Somme is blown away";
+    EXPECT_EQ(Names(Cli({"list", file, "--view", "Home"}).Out).size(), 4);
+
+    struct TCase {
+        QStringList args;
+        int status;
+        const char* err;
+    };
+    const TCase cases[] = {
+        {{"list", file, "--search", "zebra"}, 0, "No results.\n"},
+        {{"list", large, "--search", "1900 - 2200"}, 0, "Too many results. Refine your search.\nThis is a large timeline"},
+        {{"list", large, "--view", "Home"}, 0, "Too many results."},
+        {{"list", file, "--search", "1000000000"}, 1, "Too large number."},
+        {{"list", file, "--view", "Battles"}, 1, "The timeline has no view named \"Battles\"."},
+        {{"list", file, "--view", "Home", "--search", "x"}, 2, "not both"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const TRun r = Cli(c.args);
+        EXPECT_EQ(r.Status, c.status);
+        EXPECT_TRUE(r.Err.contains(c.err)) << r.Err.toStdString();
+        EXPECT_EQ(r.Out, "");
+    }
+    EXPECT_EQ(Names(Cli({"list", large, "--search", "2000"}).Out), (QStringList{"E99", "E100", "E101"}));
+    EXPECT_EQ(vztest::ReadAll(file), before) << "listing changes nothing";
 }

@@ -64,10 +64,13 @@ TEST_F(RenderCommandTest, PicturesAreExactlyTheSurfaceSize) {
     EXPECT_FALSE(QDir(folder).entryList(QDir::Files).contains("Event.ff2"));
 }
 
-TEST_F(RenderCommandTest, ViewsAreNotAvailableYetAndWrongInputIsRefused) {
-    const TRun view = Cli({"render", file, folder + "/v.png", "--view", "Home"});
-    EXPECT_EQ(view.Status, 0);
-    EXPECT_TRUE(view.Err.contains("Views are not available yet")) << view.Err.toStdString();
+TEST_F(RenderCommandTest, NamedViewsAreShownAndWrongInputIsRefused) {
+    const TRun view = Cli({"render", file, folder + "/v.png", "--view", "home"});
+    EXPECT_EQ(view.Status, 0) << view.Err.toStdString();
+    EXPECT_EQ(QImage(folder + "/v.png").size(), QSize(1600, 1000));
+    const TRun missing = Cli({"render", file, folder + "/x.png", "--view", "Battles"});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_TRUE(missing.Err.contains("The timeline has no view named \"Battles\".")) << missing.Err.toStdString();
     struct TCase {
         QStringList Args;
         int Status;

@@ -72,3 +72,33 @@ TEST(SearchText, CentimetresAndPixels) {
     EXPECT_EQ(StripPlural("S"), "");
     EXPECT_EQ(StripPlural("war"), "war");
 }
+
+TEST(SearchText, JoinedListsSplitBackToTheSameItems) {
+    const QStringList lists[] = {
+        {},
+        {"Wars"},
+        {"Kings \"and\" Queens", "Plain", "With, comma", "two words", ""},
+    };
+    for (const QStringList& items : lists)
+        EXPECT_EQ(SplitDelimited(JoinDelimited(items), QLatin1Char(',')), items) << JoinDelimited(items).toStdString();
+    EXPECT_EQ(JoinDelimited({"a b", "c"}), "\"a b\",c");
+}
+
+TEST(SearchText, SearchDescriptionNamesTheCriteriaGiven) {
+    struct TCase {
+        const char* name;
+        const char* desc;
+        QStringList groups;
+        bool range;
+        const char* text;
+    };
+    const TCase cases[] = {
+        {"", "", {}, false, ""},
+        {"war", "", {}, false, "Search: \"war\""},
+        {"", "peace", {}, false, "Search: (description) \"peace\""},
+        {"war", "peace", {"G"}, true, "Search: \"war\", (description) \"peace\", date range, group(s)"},
+        {"", "", {"G"}, true, "Search: date range, group(s)"},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(SearchDescription(c.name, c.desc, c.groups, c.range), c.text) << c.text;
+}

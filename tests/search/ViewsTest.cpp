@@ -1,3 +1,4 @@
+#include "common/Errors.h"
 #include "search/Views.h"
 #include "storage/IniFile.h"
 #include "support/TestSupport.h"
@@ -150,6 +151,19 @@ TEST_F(ViewsTest, RenameDeleteAndReorder) {
 TEST(ViewNames, ProhibitedCharacters) {
     for (const char* ok : {"Home", "Wars 1914", "a-b"})
         EXPECT_TRUE(TtlViews::IsValidViewName(ok)) << ok;
-    for (const char* bad : {"", "a=b", "say \"x\"", "a,b"})
+    for (const char* bad : {"", "a=b", "say \"x\"", "a,b", "___ordering", "___Ordering"})
         EXPECT_FALSE(TtlViews::IsValidViewName(bad)) << bad;
+}
+
+TEST_F(ViewsTest, ANameThatCannotBeAViewIsRefusedWithoutWriting) {
+    TSearchRequest r;
+    r.Clear();
+    TtlViews(path).SaveView("Home", false, r, {});
+    const QByteArray before = ReadAll(path);
+    for (const char* bad : {"", "___ordering", "a=b"}) {
+        EXPECT_THROW(TtlViews(path).SaveView(bad, false, r, {}), EVzError) << bad;
+        EXPECT_THROW(TtlViews(path).RenameView("Home", bad), EVzError) << bad;
+    }
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(TtlViews(path).ListViews(), QStringList{"Home"});
 }

@@ -385,3 +385,35 @@ TEST_F(DataSetTest, AWalkThatStartsReadingAnotherFieldMidWayReadsTheRightRows) {
         EXPECT_EQ(row, 54);
     }
 }
+
+TEST_F(DataSetTest, UpperAndLowerFollowUnicodeForEveryText) {
+    for (const QString& text : {QString("Battle of the Somme, 1916 [x_y]~"), QString(""), QString("Zürich straße"),
+                                QString("ÉCOLE île"), QString("mixed ascii and ñ")}) {
+        TSqlStatement st = db.Prepare("SELECT upper(?1), lower(?1)");
+        st.Bind(1, text);
+        ASSERT_TRUE(st.Step());
+        EXPECT_EQ(st.ColumnText(0), text.toUpper()) << text.toStdString();
+        EXPECT_EQ(st.ColumnText(1), text.toLower()) << text.toStdString();
+    }
+    TSqlStatement null = db.Prepare("SELECT upper(NULL) IS NULL");
+    ASSERT_TRUE(null.Step());
+    EXPECT_EQ(null.ColumnInt64(0), 1);
+}
+
+TEST_F(DataSetTest, AQueryRunsItsEquivalentTextAndTakesACount) {
+    TQuery q(db, "q");
+    q.SetSQL("select * from Event A order by A.ID", "select * from Event A where A.ID > 0 order by A.ID");
+    EXPECT_EQ(q.SQL(), "select * from Event A order by A.ID");
+    q.Open();
+    EXPECT_EQ(Walk(q, "Name"), (QStringList{"delta", "Alpha", "charlie", "bravo"}));
+    q.Close();
+    q.SetSQL("select * from Event A where A.ID < 0", "select * from Event A where A.ID < 3");
+    q.Open();
+    EXPECT_EQ(Walk(q, "Name"), (QStringList{"delta", "Alpha"})) << "the run text is what runs";
+    q.Close();
+    q.Open();
+    q.SetCountedRows(2);
+    EXPECT_EQ(q.RecordCount(), 2);
+    q.SetSQL("select * from Event A");
+    EXPECT_EQ(q.RunSQL(), "select * from Event A") << "a new text drops the old run text";
+}

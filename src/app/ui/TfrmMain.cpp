@@ -8,11 +8,18 @@
 #include "app/ui/TRibbon.h"
 #include "app/ui/TfrmErrorDialog.h"
 #include "app/ui/TfrmHelp.h"
+#include "app/ui/TfrmNotification.h"
 #include "app/ui/TfrmOptions.h"
 #include "app/ui/TfrmProgress.h"
 #include "app/ui/TfrmProperties.h"
 #include "common/Dialogs.h"
 #include "common/Errors.h"
+#include "display/TtlEvent.h"
+#include "search/ViewEditorContext.h"
+#include "search/ui/TModalRunner.h"
+#include "search/ui/TfrmAdvSearch.h"
+#include "search/ui/TfrmView2.h"
+#include "search/ui/TfrmViews.h"
 #include "storage/IO.h"
 #include "time/UnitTable.h"
 
@@ -34,6 +41,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using enum TCommandId;
 
@@ -82,13 +91,6 @@ QPixmap WelcomePicture() {
 }
 } // namespace
 
-QString TfrmMain::TooManyResultsText() {
-    return QStringLiteral(
-        "This is a large timeline so you need sufficiently specific search criteria to retrieve a sensible "
-        "number of results. Please use more specific criteria. Look in the Data Entry page or refer to the "
-        "manual (Help menu) if in doubt as to how to narrow down your search. or see Tools > Options > Max Events.");
-}
-
 TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_arguments(arguments) {
     setObjectName(QStringLiteral("frmMain"));
@@ -135,6 +137,8 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent)
     statusBar()->hide();
     m_doc.Data().Seams.StatusText = [this](const QString& text) { StatusPanel(0)->setText(text); };
     m_doc.Data().Seams.EventInserted = [this] { ShowNewTimelinePanel(false); };
+
+    m_doc.Timeline().Seams.ReloadCurrentView = [this] { ReloadCurrentView(); };
 
     m_timelineView = new TTimeLineView(m_doc.Timeline(), m_timelineHost);
     SetTimelineWidget(m_timelineView);
@@ -256,18 +260,18 @@ QWidget* TfrmMain::BuildTimelinePage() {
     pnlNoResults = panel(QStringLiteral("pnlNoResults"));
     auto* noResults = new QVBoxLayout(pnlNoResults);
     noResults->setContentsMargins(24, 16, 24, 16);
-    noResults->addWidget(new QLabel(QStringLiteral("No results."), pnlNoResults));
+    noResults->addWidget(new QLabel(TSearchFlow::NoResultsText(), pnlNoResults));
     grid->addWidget(pnlNoResults, 0, 0, Qt::AlignCenter);
 
     pnlTooManyResults = panel(QStringLiteral("pnlTooManyResults"));
     pnlTooManyResults->setMaximumWidth(520);
     auto* tooMany = new QVBoxLayout(pnlTooManyResults);
     tooMany->setContentsMargins(24, 16, 24, 16);
-    auto* tooManyTitle = new QLabel(QStringLiteral("Too many results. Refine your search."), pnlTooManyResults);
+    auto* tooManyTitle = new QLabel(TSearchFlow::TooManyResultsTitle(), pnlTooManyResults);
     QFont tf = tooManyTitle->font();
     tf.setBold(true);
     tooManyTitle->setFont(tf);
-    auto* tooManyText = new QLabel(TooManyResultsText(), pnlTooManyResults);
+    auto* tooManyText = new QLabel(TSearchFlow::TooManyResultsText(), pnlTooManyResults);
     tooManyText->setWordWrap(true);
     tooMany->addWidget(tooManyTitle);
     tooMany->addWidget(tooManyText);
@@ -333,6 +337,8 @@ QWidget* TfrmMain::BuildTimelineTools() {
     cmbViews = new QComboBox(panel);
     cmbViews->setObjectName(QStringLiteral("cmbViews"));
     cmbViews->setMinimumWidth(160);
+    cmbViews->setToolTip(QStringLiteral("Show a saved view"));
+    connect(cmbViews, &QComboBox::activated, this, &TfrmMain::ViewSelected);
     row->addWidget(cmbViews);
     row->addSpacing(12);
     row->addWidget(new QLabel(QStringLiteral("Zoom"), panel));
@@ -401,6 +407,14 @@ void TfrmMain::WireCommands() {
         ShowPage(tshTimeline);
         m_doc.ShowTimelinePage();
     });
+    TSearchFlow& flow = m_doc.SearchFlow();
+    m_actions.SetHandler(actSearch, [&flow] { flow.Search(); });
+    m_actions.SetHandler(actShowAll, [&flow] { flow.ShowAll(); });
+    m_actions.SetHandler(actAdvSearch, [this] { CmdAdvSearch(); });
+    m_actions.SetHandler(actManageViews, [this] { CmdManageViews(); });
+    m_actions.SetHandler(actEditView, [this] { CmdEditView(); });
+    m_actions.SetHandler(actUpdateViewFromDisplay, [this] { CmdUpdateView(); });
+    m_actions.SetHandler(actZoomQuery, [this] { m_doc.Timeline().StartRangeZoomOnce(); });
     for (int code = 0; code < UnitSystemCount; ++code)
         m_actions.SetHandler(kUnitCommands[code], [this, code] { m_doc.ChangeUnitSystem(TUnitSystem(code)); });
     if (auto* units = qobject_cast<QToolButton*>(m_ribbon->Button(mnuUnits)))
@@ -459,9 +473,104 @@ void TfrmMain::OpenHelpTopic(const QString& topic) {
 }
 
 void TfrmMain::ReloadCurrentView() {
-    if (ShowSelectedView && !m_doc.Timeline().FileName().isEmpty())
-        ShowSelectedView();
+    if (!m_doc.Timeline().FileName().isEmpty())
+        m_doc.SearchFlow().ReloadCurrentView();
     SyncTicks();
+}
+
+void TfrmMain::ViewSelected(int index) {
+    try {
+        m_doc.SearchFlow().SetSelectedIndex(index);
+        ReloadCurrentView();
+    } catch (const std::exception& e) {
+        HandleError(e);
+    }
+}
+
+TViewEditorContext TfrmMain::ViewEditorContext(const QString& viewName) {
+    TSearchFlow& flow = m_doc.SearchFlow();
+    TViewEditorContext c;
+    c.ViewName = viewName;
+    c.ViewsPath = flow.ViewsPath();
+    c.Units = m_doc.Timeline().Units();
+    c.GroupNames = flow.GroupNames();
+    c.SqlBuilder = &flow.SqlBuilder();
+    c.Low = flow.Low();
+    c.High = flow.High();
+    c.Source = flow.DisplaySource();
+    c.ViewRequest = flow.ViewRequest();
+    c.EventName = [this](int id) { return TtlEvent::EventNameByID(id, m_doc.Data().tblEvent); };
+    c.SearchForm = [&flow] { return flow.SearchForm().Load(); };
+    c.BlownAwayLabels = [&flow] { return flow.BlownAwayLabels(); };
+    c.Positions = [&flow] { return flow.DisplayedPositions(); };
+    c.Decorations = [&flow] { return flow.DisplayedDecorations(); };
+    c.MarkModified = [this] { m_doc.Timeline().SetModified(true); };
+    c.OnError = [this](const std::exception& e) { HandleError(e); };
+    return c;
+}
+
+bool TfrmMain::RunViewEditor(const QString& viewName) {
+    TfrmView2 editor(ViewEditorContext(viewName), this);
+    return TModalRunner::Run(editor) == QDialog::Accepted;
+}
+
+void TfrmMain::CmdAdvSearch() {
+    TSearchFlow& flow = m_doc.SearchFlow();
+    TfrmAdvSearch dialog(flow.GroupNames(), m_doc.Timeline().Units(), flow.SearchForm(),
+                         [&flow](const TAdvancedSearch& criteria) { flow.RunAdvancedSearch(criteria); }, this);
+    connect(&dialog, &TfrmAdvSearch::HelpRequested, this, &TfrmMain::OpenHelpTopic);
+    if (TModalRunner::Run(dialog) == QDialog::Accepted)
+        dialog.Apply();
+}
+
+void TfrmMain::CmdManageViews() {
+    TSearchFlow& flow = m_doc.SearchFlow();
+    const QString previous = flow.SelectedView();
+    TfrmViews::TActions actions;
+    actions.EditView = [this](const QString& name) { return RunViewEditor(name); };
+    actions.MarkModified = [this] { m_doc.Timeline().SetModified(true); };
+    actions.OnError = [this](const std::exception& e) { HandleError(e); };
+    {
+        TfrmViews organiser(flow.ViewsPath(), std::move(actions), this);
+        TModalRunner::Run(organiser);
+    }
+    flow.FillViewsList();
+    flow.SelectView(previous);
+    if (flow.SelectedIndex() < 0 && !flow.ViewNames().isEmpty())
+        flow.SetSelectedIndex(0);
+    if (flow.DisplaySource() == dsView)
+        ReloadCurrentView();
+}
+
+void TfrmMain::CmdEditView() {
+    TSearchFlow& flow = m_doc.SearchFlow();
+    const QString name = flow.SelectedView();
+    if (name.isEmpty()) {
+        Dialogs().Warning(NoViewSelectedText());
+        return;
+    }
+    const int previous = flow.SelectedIndex();
+    RunViewEditor(name);
+    flow.FillViewsList();
+    flow.SetSelectedIndex(previous);
+    if (flow.DisplaySource() == dsView)
+        ReloadCurrentView();
+}
+
+void TfrmMain::CmdUpdateView() {
+    TSearchFlow& flow = m_doc.SearchFlow();
+    const QString name = flow.SelectedView();
+    // Without a view there is nothing to update (saving would write a view without a name).
+    if (name.isEmpty()) {
+        Dialogs().Warning(NoViewSelectedText());
+        return;
+    }
+    TfrmView2 editor(ViewEditorContext(name), this);
+    editor.UpdateFromDisplay();
+    editor.Save();
+    m_doc.Timeline().SetModified(true);
+    TfrmNotification::ShowNotification(this, QStringLiteral("Update View"),
+                                       QStringLiteral("Current view updated successfully."), 5000);
 }
 
 void TfrmMain::SyncTicks() {
@@ -634,7 +743,9 @@ void TfrmMain::ShowTimelinePage() {
 }
 
 void TfrmMain::SetRedraw(bool on) {
-    m_timelineHost->setUpdatesEnabled(on);
+    // Switched off by a load and again by its search: drawn again when the outer one ends.
+    m_redrawOff = on ? std::max(0, m_redrawOff - 1) : m_redrawOff + 1;
+    m_timelineHost->setUpdatesEnabled(m_redrawOff == 0);
 }
 
 void TfrmMain::Repaint() {
@@ -654,12 +765,32 @@ void TfrmMain::SetReadOnlyCopy(bool readOnlyCopy) {
     m_actions.SetReadOnlyCopy(readOnlyCopy);
 }
 
-void TfrmMain::RunSearchAfterLoad() {
-    m_doc.ShowAllEvents();
+void TfrmMain::SetNoResultsVisible(bool visible) {
+    pnlNoResults->setVisible(visible);
 }
 
-void TfrmMain::RerunSearch() {
-    m_doc.ShowAllEvents();
+void TfrmMain::SetTooManyResultsVisible(bool visible) {
+    pnlTooManyResults->setVisible(visible);
+}
+
+void TfrmMain::ViewsListChanged(const QStringList& names, int selected) {
+    const QSignalBlocker quiet(cmbViews);
+    QStringList shown;
+    for (int i = 0; i < cmbViews->count(); ++i)
+        shown << cmbViews->itemText(i);
+    if (shown != names) {
+        cmbViews->clear();
+        cmbViews->addItems(names);
+    }
+    cmbViews->setCurrentIndex(selected);
+}
+
+void TfrmMain::SetTitleText(const QString& text) {
+    m_titleText = text;
+}
+
+void TfrmMain::ApplyViewDecorations(const TViewDecorations& decorations) {
+    m_titleText = decorations.Title;
 }
 
 void TfrmMain::SetLastUsedFolder(const QString& folder) {

@@ -31,6 +31,7 @@ class TProgress;
 class TRibbon;
 class TfrmHelp;
 class TfrmProgress;
+struct TViewEditorContext;
 
 class TfrmMain : public QMainWindow, public TDocumentView {
     Q_OBJECT
@@ -87,9 +88,7 @@ public:
     // The default shows TfrmErrorDialog.
     void SetErrorPresenter(std::function<bool(const QString& text)> presenter) { m_errorPresenter = std::move(presenter); }
 
-    // Applies the selected view again and re-ticks the display commands. The views work sets
-    // the view part; until then only the ticks follow.
-    std::function<void()> ShowSelectedView;
+    // Applies the selected view again and re-ticks the display commands.
     void ReloadCurrentView();
     // Offered when the window closes, unless "ShowFeedback" is "0" (the feedback work sets it).
     std::function<void()> OfferFeedback;
@@ -107,11 +106,16 @@ public:
     QString DialogFolder() const override { return m_dialogFolder; }
     void SetLastUsedFolder(const QString& folder) override;
     void SettingsRead(bool timelineMode) override;
-    void RunSearchAfterLoad() override;
-    void RerunSearch() override;
+    void SetNoResultsVisible(bool visible) override;
+    void SetTooManyResultsVisible(bool visible) override;
+    void ViewsListChanged(const QStringList& names, int selected) override;
+    void SetTitleText(const QString& text) override;
+    void ApplyViewDecorations(const TViewDecorations& decorations) override;
 
-    // Captions and texts of the window.
-    static QString TooManyResultsText();
+    // The title text the last search or view gave the timeline (shown once the title exists).
+    const QString& TitleText() const { return m_titleText; }
+
+    static QString NoViewSelectedText() { return QStringLiteral("There is no view selected."); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -133,6 +137,15 @@ private:
     void CmdProperties();
     void CmdOptions();
     void CmdAbout();
+    void CmdAdvSearch();
+    void CmdManageViews();
+    void CmdEditView();
+    void CmdUpdateView();
+    void ViewSelected(int index);
+    // What the view editor is given for `viewName` (empty: a new view).
+    TViewEditorContext ViewEditorContext(const QString& viewName);
+    // Runs the view editor; true when it saved.
+    bool RunViewEditor(const QString& viewName);
 
     TTimelineDocument m_doc;
     TActionRegistry m_actions;
@@ -150,5 +163,7 @@ private:
     bool m_destroyed = false;
     bool m_closeNow = false;
     bool m_legendVisible = false;
+    QString m_titleText;
+    int m_redrawOff = 0;
     std::function<bool(const QString&)> m_errorPresenter;
 };
