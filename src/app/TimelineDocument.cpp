@@ -146,7 +146,8 @@ void TTimelineDocument::SaveHomeView() {
     m_search.SaveHomeView();
 }
 void TTimelineDocument::ShowHomeView() {
-    m_search.ShowHomeView();
+    if (m_displayOnOpen)
+        m_search.ShowHomeView();
 }
 void TTimelineDocument::ShowAllAfterWizard() {
     m_search.ShowAll();
@@ -155,7 +156,8 @@ void TTimelineDocument::ResetAdvancedSearch() {
     m_search.ResetAdvancedSearch();
 }
 void TTimelineDocument::RunSearchAfterLoad() {
-    m_search.SearchAfterLoad();
+    if (m_displayOnOpen)
+        m_search.SearchAfterLoad();
 }
 
 // The window steps of the file sequences go to the view.

@@ -26,6 +26,10 @@ public:
     TTimelineFile& File() { return m_file; }
     // RunSearch, "Search...", "Show All", the views.
     TSearchFlow& SearchFlow() { return m_search; }
+    // Whether opening a timeline shows its events (the search after the load and the "Home"
+    // view). Commands that only change the file turn it off, so the display's automatic bay
+    // placement is not written into the events they save.
+    void SetDisplayOnOpen(bool display) { m_displayOnOpen = display; }
 
     // The window the document is shown in (not owned); nullptr for none.
     void SetView(TDocumentView* view);
@@ -98,6 +102,7 @@ private:
     TTimeLine m_timeline;
     TTimelineFile m_file;
     TSearchFlow m_search;
+    bool m_displayOnOpen = true;
     TAppOptions m_app;
     QString m_personalFolder;
     TDocumentView* m_view = nullptr;

@@ -34,6 +34,8 @@ void CliOpen(TTimelineDocument& doc, const QString& path, bool forWriting) {
     if (!QFileInfo(path).isFile())
         throw TCliRefused{QStringLiteral("The file \"%1\" does not exist.").arg(path)};
     // A folder in use is opened as a copy for viewing, which a command never changes.
+    // A command that changes the file does not display it: only its own change is saved.
+    doc.SetDisplayOnOpen(!forWriting);
     g_dialogs->ClearAnswers();
     g_dialogs->QueueAnswer(forWriting ? TMsgButton::Cancel : TMsgButton::Ok);
     const bool opened = doc.File().OpenTimeline(path);
@@ -52,7 +54,10 @@ void CliSave(TTimelineDocument& doc) {
 }
 
 void CliClose(TTimelineDocument& doc) {
+    // A command saves what it changes itself; whatever else changed (positions the display
+    // placed) is discarded without asking.
     g_dialogs->SetDefaultAnswer(TMsgButton::No);
+    g_dialogs->SetEcho({});
     doc.File().CloseTimeline();
 }
 

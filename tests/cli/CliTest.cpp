@@ -232,3 +232,22 @@ TEST_F(CliTest, SearchesAndViewsListWhatTheProgramShows) {
     EXPECT_EQ(Names(Cli({"list", large, "--search", "2000"}).Out), (QStringList{"E99", "E100", "E101"}));
     EXPECT_EQ(vztest::ReadAll(file), before) << "listing changes nothing";
 }
+
+TEST_F(CliTest, AddingEventsSavesNoPositionsTheDisplayWouldPlace) {
+    ASSERT_EQ(Cli({"new", file, "--units", "4"}).Status, 0);
+    ASSERT_EQ(Cli({"add", file, "--name", "a", "--start", "1", "--end", "9"}).Status, 0);
+    ASSERT_EQ(Cli({"add", file, "--name", "b", "--start", "2", "--end", "8"}).Status, 0);
+    ASSERT_EQ(Cli({"list", file}).Status, 0); // showing the timeline places the events in bays
+    TScriptedDialogs quiet;
+    quiet.SetDefaultAnswer(TMsgButton::No);
+    TDialogsScope scope(quiet);
+    TTimelineDocument doc;
+    doc.SetDisplayOnOpen(false);
+    ASSERT_TRUE(doc.File().OpenTimeline(file));
+    TTable& events = doc.Data().tblEvent;
+    int rows = 0;
+    for (events.First(); !events.Eof(); events.Next(), ++rows)
+        EXPECT_TRUE(events.IsNull("X")) << events.AsString("Name").toStdString();
+    EXPECT_EQ(rows, 2);
+    doc.File().CloseTimeline();
+}
