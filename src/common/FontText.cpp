@@ -49,7 +49,7 @@ QStringList SplitCommaList(const QString& text) {
 }
 } // namespace
 
-QString FontToText(const TFontSpec& font) {
+QString FontToText(const TFontDef& font) {
     QStringList styles;
     if (font.Bold)
         styles << QStringLiteral("Bold");
@@ -65,7 +65,7 @@ QString FontToText(const TFontSpec& font) {
         .arg(face, QString::number(font.Size), styles.join(QLatin1Char('|')), ColorToText(font.Color));
 }
 
-void TextToFont(const QString& text, TFontSpec& font) {
+void TextToFont(const QString& text, TFontDef& font) {
     // The face: from the second character to the one before the first comma.
     const qsizetype firstComma = text.indexOf(QLatin1Char(','));
     const QString face = firstComma > 1 ? text.mid(1, firstComma - 2) : QString();
@@ -105,7 +105,7 @@ void TextToFont(const QString& text, TFontSpec& font) {
     font.Color = colour;
 }
 
-QString GroupFontToText(const TFontSpec& font) {
+QString GroupFontToText(const TFontDef& font) {
     QString face = font.Name;
     face.replace(QLatin1Char('"'), QLatin1String("\"\""));
     QString text = QStringLiteral("\"%1\",%2pt").arg(face).arg(font.Size);
@@ -120,9 +120,9 @@ QString GroupFontToText(const TFontSpec& font) {
     return text + QLatin1Char(',') + ColorToText(font.Color);
 }
 
-TFontSpec GroupTextToFont(const QString& text) {
+TFontDef GroupTextToFont(const QString& text) {
     const QStringList items = SplitCommaList(text);
-    TFontSpec font;
+    TFontDef font;
     font.Name = items.value(0);
     const QString size = items.value(1);
     font.Size = ReadSize(size.left(size.size() - 2));

@@ -103,7 +103,7 @@ void TtlAxis::SetCaptionPos(int code) {
         m_captionFraction = 0.75f;
 }
 
-void TtlAxis::SetFont(const TFontSpec& font) {
+void TtlAxis::SetFont(const TFontDef& font) {
     m_settings.Font = font;
 }
 

@@ -41,8 +41,8 @@ public:
     void SetPainting(bool on) { m_painting = on; }
     TColor LabelBackground() const { return m_settings.LabelBackground; }
     void SetLabelBackground(TColor colour) { m_settings.LabelBackground = colour; }
-    const TFontSpec& Font() const { return m_settings.Font; }
-    void SetFont(const TFontSpec& font);
+    const TFontDef& Font() const { return m_settings.Font; }
+    void SetFont(const TFontDef& font);
     // Leaving Calendar Dates selects the metallic style, entering it the calendar bands.
     void SwitchStyleForUnits(TUnitSystem previous);
 

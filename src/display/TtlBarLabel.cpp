@@ -72,7 +72,7 @@ void TtlBarLabel::SetCaption(const QString& name) {
     SetText(FormatLabel(Event().Timeline().LabelFmt(), name, Event().DateText()));
 }
 
-void TtlBarLabel::SetFont(const TFontSpec& font) {
+void TtlBarLabel::SetFont(const TFontDef& font) {
     if (font == m_font && m_prepared)
         return;
     m_font = font;

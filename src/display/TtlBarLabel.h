@@ -6,7 +6,7 @@
 #pragma once
 
 #include "common/Colour.h"
-#include "common/FontSpec.h"
+#include "common/FontDef.h"
 #include "display/TtlItem.h"
 
 #include <QFont>
@@ -25,8 +25,8 @@ public:
     // a format that cannot take two texts.
     void SetCaption(const QString& name);
 
-    const TFontSpec& Font() const { return m_font; }
-    void SetFont(const TFontSpec& font);
+    const TFontDef& Font() const { return m_font; }
+    void SetFont(const TFontDef& font);
     TColor FontColor() const { return m_font.Color; }
     void SetFontColor(TColor colour);
     // Background colour (white at creation).
@@ -57,7 +57,7 @@ private:
     void Prepare() const;
 
     QString m_text;
-    TFontSpec m_font;
+    TFontDef m_font;
     TColor m_color = clWhite;
     bool m_transparent = false;
     bool m_wordWrap = false;

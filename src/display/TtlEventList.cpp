@@ -19,7 +19,7 @@
 #include <QImageReader>
 
 namespace {
-QString FontKey(const TFontSpec& f) {
+QString FontKey(const TFontDef& f) {
     return QStringLiteral("%1|%2|%3%4%5%6")
         .arg(f.Name)
         .arg(f.Size)
@@ -303,7 +303,7 @@ std::pair<int, int> TtlEventList::ContentExtent() const {
     return {low, high};
 }
 
-const TtlEventList::TFontInfo& TtlEventList::FontInfo(const TFontSpec& font) const {
+const TtlEventList::TFontInfo& TtlEventList::FontInfo(const TFontDef& font) const {
     const QString key = FontKey(font);
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {

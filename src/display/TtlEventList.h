@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/Colour.h"
-#include "common/FontSpec.h"
+#include "common/FontDef.h"
 #include "storage/DisplaySettings.h"
 
 #include <QFont>
@@ -75,8 +75,8 @@ public:
     void SetDefaultBarColor(TColor colour);
     TColor BarOutlineColor() const { return m_settings.BarOutlineColor; }
     void SetBarOutlineColor(TColor colour) { m_settings.BarOutlineColor = colour; }
-    const TFontSpec& DefaultLabelFont() const { return m_settings.LabelFont; }
-    void SetDefaultLabelFont(const TFontSpec& font) { m_settings.LabelFont = font; }
+    const TFontDef& DefaultLabelFont() const { return m_settings.LabelFont; }
+    void SetDefaultLabelFont(const TFontDef& font) { m_settings.LabelFont = font; }
     bool LockLabels() const { return m_lockLabels; }
     void SetLockLabels(bool on) { m_lockLabels = on; }
     bool AutoWrapLabels() const { return m_settings.AutoWrapLabels; }
@@ -106,7 +106,7 @@ public:
 
     // Shared caches: a font with its metrics, and the decoded picture of a group (read once
     // per group and build through `read`).
-    const TFontInfo& FontInfo(const TFontSpec& font) const;
+    const TFontInfo& FontInfo(const TFontDef& font) const;
     QImage GroupIcon(const QVariant& groupID, const std::function<QByteArray()>& read);
 
     bool Building() const { return m_building; }

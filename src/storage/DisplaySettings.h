@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/Colour.h"
-#include "common/FontSpec.h"
+#include "common/FontDef.h"
 #include "time/TimeTypes.h"
 
 #include <QString>
@@ -28,7 +28,7 @@ struct TTimelineSettings {
 // Held by the axis.
 struct TAxisSettings {
     QString Caption = QStringLiteral("Calendar Dates"); // "AxisCaption"
-    TFontSpec Font{QStringLiteral("Arial"), 7, false, false, false, false, clWhite}; // "AxisFont"
+    TFontDef Font{QStringLiteral("Arial"), 7, false, false, false, false, clWhite}; // "AxisFont"
     TColor LabelBackground = clBlack;        // "AxisLabelColor"
     int CaptionPos = 1;                      // "AxisCaptionPos": 0 top, 1 middle, 2 bottom
     int Style = 1;                           // "AxisStyle": 0 black, 1 metallic, 2 white, 3 bands
@@ -42,7 +42,7 @@ struct TEventListSettings {
     bool ShowRealBarHeight = false;          // "ShowRealBarHeight"
     int MaxEvents = 150;                     // "MaxEvents" (application settings only)
     bool AutoWrapLabels = false;             // "AutoWrapLabels"
-    TFontSpec LabelFont{QStringLiteral("Arial"), 12, true, false, false, false, clBlack}; // "LabelFont"
+    TFontDef LabelFont{QStringLiteral("Arial"), 12, true, false, false, false, clBlack}; // "LabelFont"
     TColor BarColor = clAqua;                // "BarColor"
     TColor BarOutlineColor = clBlack;        // "BarOutlineColor"
     bool TransparentLabels = false;          // "TransparentLabels"
@@ -60,7 +60,7 @@ struct TLegendSettings {
     int Left = 0;                            // "LegendLeft"
     int Top = 0;                             // "LegendTop"
     bool Visible = false;                    // "ShowLegend"
-    TFontSpec Font{QStringLiteral("MS Sans Serif"), 8, false, false, false, false, clBlack}; // "LegendFont"
+    TFontDef Font{QStringLiteral("MS Sans Serif"), 8, false, false, false, false, clBlack}; // "LegendFont"
     TColor Color = clBtnFace;                // "LegendColor"
 };
 

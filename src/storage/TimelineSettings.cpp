@@ -10,7 +10,7 @@ const QString G = QStringLiteral("General");
 const QString P = QStringLiteral("Parenting");
 
 // A font key: unchanged when empty.
-void ReadFont(const TIniFile& ini, const QString& key, TFontSpec& font) {
+void ReadFont(const TIniFile& ini, const QString& key, TFontDef& font) {
     const QString text = ini.ReadString(G, key, {});
     if (!text.isEmpty())
         TextToFont(text, font);

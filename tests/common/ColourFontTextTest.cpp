@@ -42,21 +42,21 @@ TEST(ColourText, RefusesOtherTexts) {
 }
 
 TEST(FontText, SettingsFormRoundTrips) {
-    const TFontSpec arial{"Arial", 12, true, false, false, false, clBlack};
+    const TFontDef arial{"Arial", 12, true, false, false, false, clBlack};
     EXPECT_EQ(FontToText(arial), "\"Arial\", 12, [Bold], [clBlack]");
-    const TFontSpec all{"Times New Roman", 9, true, true, true, true, RgbColour(1, 2, 3)};
+    const TFontDef all{"Times New Roman", 9, true, true, true, true, RgbColour(1, 2, 3)};
     EXPECT_EQ(FontToText(all), "\"Times New Roman\", 9, [Bold|Italic|Underline|Strikeout], [$00030201]");
-    const TFontSpec plain{"DejaVu Sans", 8, false, false, false, false, clWhite};
+    const TFontDef plain{"DejaVu Sans", 8, false, false, false, false, clWhite};
     EXPECT_EQ(FontToText(plain), "\"DejaVu Sans\", 8, [], [clWhite]");
-    for (const TFontSpec& f : {arial, all, plain}) {
-        TFontSpec read;
+    for (const TFontDef& f : {arial, all, plain}) {
+        TFontDef read;
         TextToFont(FontToText(f), read);
         EXPECT_EQ(read, f) << FontToText(f).toStdString();
     }
 }
 
 TEST(FontText, StylesAreFoundAfterABar) {
-    TFontSpec f;
+    TFontDef f;
     TextToFont("\"Arial\", 10, [Italic|Bold], [clRed]", f);
     EXPECT_TRUE(f.Bold);
     EXPECT_TRUE(f.Italic);
@@ -67,8 +67,8 @@ TEST(FontText, StylesAreFoundAfterABar) {
 }
 
 TEST(FontText, ACommaInTheFaceIsDroppedSoTheTextStaysReadable) {
-    TFontSpec f{"Odd, Face", 11, false, true, false, false, clBlack};
-    TFontSpec read;
+    TFontDef f{"Odd, Face", 11, false, true, false, false, clBlack};
+    TFontDef read;
     TextToFont(FontToText(f), read);
     EXPECT_EQ(read.Name, "Odd Face");
     EXPECT_EQ(read.Size, 11);
@@ -76,19 +76,19 @@ TEST(FontText, ACommaInTheFaceIsDroppedSoTheTextStaysReadable) {
 }
 
 TEST(FontText, UnreadableTextsFailAndLeaveTheFont) {
-    const TFontSpec before{"Arial", 12, true, false, false, false, clBlack};
+    const TFontDef before{"Arial", 12, true, false, false, false, clBlack};
     for (const char* text : {"\"Arial\", twelve, [Bold], [clBlack]", "\"Arial\", 12, [Bold], [pink]", "Arial"}) {
-        TFontSpec f = before;
+        TFontDef f = before;
         EXPECT_THROW(TextToFont(QString::fromLatin1(text), f), EVzError) << text;
         EXPECT_EQ(f, before);
     }
 }
 
 TEST(FontText, GroupFormRoundTripsAndReadsStylesInAnyCase) {
-    const TFontSpec sans{"MS Sans Serif", 8, true, false, false, false, clBlack};
+    const TFontDef sans{"MS Sans Serif", 8, true, false, false, false, clBlack};
     EXPECT_EQ(GroupFontToText(sans), "\"MS Sans Serif\",8pt,Bold,clBlack");
     EXPECT_EQ(GroupTextToFont(GroupFontToText(sans)), sans);
-    const TFontSpec plain{"Arial", 14, false, false, false, false, RgbColour(1, 2, 3)};
+    const TFontDef plain{"Arial", 14, false, false, false, false, RgbColour(1, 2, 3)};
     EXPECT_EQ(GroupFontToText(plain), "\"Arial\",14pt,$00030201") << "no style items for a plain font";
     for (const char* strike : {"Strikeout", "StrikeOut", "strikeout"})
         EXPECT_TRUE(GroupTextToFont(QStringLiteral("\"Arial\",10pt,%1,clRed").arg(strike)).StrikeOut);

@@ -129,7 +129,7 @@ TEST_F(BayTest, GroupsStyleKeepsGroupsApartIgnoringCaseAndCountsTheLabel) {
     r.Start = 40, r.End = 50, r.Group = other;
     const int b1 = Add(r);
     tl.Events().SetDefaultLabelFont(
-        TFontSpec{QStringLiteral("Arial"), 1, false, false, false, false, clBlack});
+        TFontDef{QStringLiteral("Arial"), 1, false, false, false, false, clBlack});
     tl.SetLabelFmt(QStringLiteral("%0:s"));
     Show(0, 100);
     EXPECT_EQ(Event(a1).X(), Event(a2).X());

@@ -285,7 +285,7 @@ void TfrmView2::ShowTitleStyle() {
         }
     }
     edtTitle->setStyleSheet(style);
-    TFontSpec font;
+    TFontDef font;
     font.Size = 14;
     if (!m_request.TitleFont.isEmpty()) {
         try {

@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QString>
 
-struct TFontSpec {
+struct TFontDef {
     QString Name = QStringLiteral("Arial");
     int Size = 10; // points
     bool Bold = false;
@@ -25,5 +25,5 @@ struct TFontSpec {
         f.setStrikeOut(StrikeOut);
         return f;
     }
-    bool operator==(const TFontSpec&) const = default;
+    bool operator==(const TFontDef&) const = default;
 };
