@@ -117,7 +117,9 @@ void TDataSet::Close() {
 }
 
 void TDataSet::ReleaseStatements() {
-    m_lookupStatements.clear();
+    // One slot per calculated or lookup field stays; only the statements go.
+    for (auto& st : m_lookupStatements)
+        st.reset();
 }
 
 void TDataSet::Refresh() {
@@ -379,7 +381,7 @@ QVariant TDataSet::Calculate(int field) {
     const QVariant key = Value(lookup.KeyField);
     if (!key.isValid() || !m_db.HasTable(lookup.Table))
         return QVariant();
-    auto& st = m_lookupStatements[k];
+    auto& st = m_lookupStatements.at(k);
     if (!st)
         st = std::make_unique<TSqlStatement>(
             m_db.Prepare(QStringLiteral("SELECT %1 FROM %2.%2 WHERE %3 = ?1 LIMIT 1")

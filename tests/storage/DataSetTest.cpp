@@ -417,3 +417,16 @@ TEST_F(DataSetTest, AQueryRunsItsEquivalentTextAndTakesACount) {
     q.SetSQL("select * from Event A");
     EXPECT_EQ(q.RunSQL(), "select * from Event A") << "a new text drops the old run text";
 }
+
+TEST_F(DataSetTest, LookupFieldsStillWorkAfterTheDatabaseWasClosedAndOpenedAgain) {
+    db.Execute("INSERT INTO Category (ID, Name) VALUES (7, 'Wars')");
+    db.Execute("UPDATE Event SET CategoryID = 7");
+    TTable events(db, "t", "Event");
+    events.AddLookupField("Group", TFieldType::String, 255, "CategoryID", "Category", "ID", "Name");
+    for (int round = 0; round < 3; ++round) {
+        events.Open();
+        EXPECT_EQ(events.AsString("Group"), "Wars") << round;
+        db.Close();
+        db.Open(folder);
+    }
+}
