@@ -29,8 +29,8 @@ TdtmMain::TdtmMain()
             if (ds.IsNull(QStringLiteral("ID")))
                 ds.SetValue(QStringLiteral("ID"), ds.RecordCount() > 0 ? NextEventID() : 1);
             if (!m_skipDateEntry && m_entryEdited) {
-                WriteStartEnd(ds, EntrySet.PrePostValues(m_timeline ? m_timeline->Units()
-                                                                    : usCalendarDates));
+                WriteStartEnd(ds, EntrySet().PrePostValues(m_timeline ? m_timeline->Units()
+                                                                      : usCalendarDates));
                 m_entryEdited = false;
             }
         } catch (const EAbort&) {
@@ -58,8 +58,13 @@ TdtmMain::TdtmMain()
             Seams.EventInserted();
     };
     tblEvent.Hooks.AfterScroll = [this](TDataSet& ds) {
-        if (!ds.Editing())
+        if (ds.Editing() || m_boxRefreshGuard)
+            return;
+        m_entryEdited = false;
+        if (Seams.EntrySetChanged)
             UpdateDateBoxes();
+        else
+            m_entryStale = true;
     };
     tblEvent.Hooks.AfterOpen = [this](TDataSet&) { ShowEventCount(); };
     qryEvent.Hooks.AfterOpen = [this](TDataSet&) { ShowEventCount(); };
@@ -173,27 +178,46 @@ void TdtmMain::ShowEventCount() {
         Seams.StatusText(EventCountText());
 }
 
+TTimeEntrySet& TdtmMain::EntrySet() {
+    if (m_entryStale)
+        FillEntrySet();
+    return m_entrySet;
+}
+
 void TdtmMain::UpdateDateBoxes() {
     if (m_boxRefreshGuard)
         return;
+    m_entryEdited = false;
+    FillEntrySet();
+    if (Seams.EntrySetChanged) {
+        m_scrolling = true;
+        try {
+            Seams.EntrySetChanged();
+        } catch (...) {
+            m_scrolling = false;
+            throw;
+        }
+        m_scrolling = false;
+    }
+}
+
+void TdtmMain::FillEntrySet() {
+    m_entryStale = false;
     const TUnitSystem units = m_timeline ? m_timeline->Units() : usCalendarDates;
     m_scrolling = true;
-    m_entryEdited = false;
     try {
         if (tblEvent.Active() && !tblEvent.IsEmpty())
-            EntrySet.UpdateDateBoxes(OptionalTime(tblEvent, QStringLiteral("Start")),
-                                     OptionalTime(tblEvent, QStringLiteral("End")), units);
+            m_entrySet.UpdateDateBoxes(OptionalTime(tblEvent, QStringLiteral("Start")),
+                                       OptionalTime(tblEvent, QStringLiteral("End")), units);
         else
-            EntrySet.UpdateDateBoxes(std::nullopt, std::nullopt, units);
+            m_entrySet.UpdateDateBoxes(std::nullopt, std::nullopt, units);
     } catch (const EAssertionFailed&) {
         // A calendar value no date can show (a timeline switched from another unit system):
         // the boxes stay empty, and since they were not edited the row keeps its values.
-        EntrySet = TTimeEntrySet{};
+        m_entrySet = TTimeEntrySet{};
     } catch (...) {
         m_scrolling = false;
         throw;
     }
-    if (Seams.EntrySetChanged)
-        Seams.EntrySetChanged();
     m_scrolling = false;
 }

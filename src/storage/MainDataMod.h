@@ -38,7 +38,9 @@ public:
     // user has changed them (MarkEntrySetEdited), the event table's pre-post step takes Start
     // and End from them unless SkipDateEntry is set. Posts of rows whose boxes were not touched
     // keep their stored values exactly (re-reading the box texts would round them).
-    TTimeEntrySet EntrySet;
+    // The set is filled when it is next read after a move (or at once when a widget listens to
+    // EntrySetChanged), so program walks over many rows do not format every row's times.
+    TTimeEntrySet& EntrySet();
     void MarkEntrySetEdited() { m_entryEdited = true; }
     bool EntrySetEdited() const { return m_entryEdited; }
 
@@ -102,6 +104,10 @@ private:
     bool m_scrolling = false;
     bool m_boxRefreshGuard = false;
     bool m_entryEdited = false;
+    bool m_entryStale = false;
+    TTimeEntrySet m_entrySet;
+
+    void FillEntrySet();
 };
 
 // Sets the programmatic-entry flag for the lifetime of the guard, so posts made by code keep

@@ -39,8 +39,8 @@ TEST_F(MainDataModTest, NewIdsAreTheLargestPlusOne) {
 
 TEST_F(MainDataModTest, FailedPrePostStepShowsTheOopsTextAndKeepsTheRowInEditing) {
     timeline.SetUnits(usSteps);
-    dm.EntrySet.StartMajor = "5";
-    dm.EntrySet.EndMajor = "3";
+    dm.EntrySet().StartMajor = "5";
+    dm.EntrySet().EndMajor = "3";
     dm.MarkEntrySetEdited();
     dm.tblEvent.Insert();
     dm.tblEvent.SetValue("Name", "typed");
@@ -61,8 +61,8 @@ TEST_F(MainDataModTest, FailedPrePostStepShowsTheOopsTextAndKeepsTheRowInEditing
     dm.tblEvent.Cancel();
     EXPECT_EQ(dm.tblEvent.RecordCount(), 0) << "nothing was written";
 
-    dm.EntrySet.EndMajor = "7";
-    dm.EntrySet.EndMinor = "";
+    dm.EntrySet().EndMajor = "7";
+    dm.EntrySet().EndMinor = "";
     dm.MarkEntrySetEdited();
     dm.tblEvent.Insert();
     dm.tblEvent.SetValue("Name", "from the boxes");
@@ -83,7 +83,7 @@ TEST_F(MainDataModTest, PostsKeepStoredTimesUnlessTheBoxesWereEdited) {
         dm.tblEvent.Post();
     }
     dm.tblEvent.First(); // the boxes now mirror the row
-    EXPECT_FALSE(dm.EntrySet.StartDateText.isEmpty());
+    EXPECT_FALSE(dm.EntrySet().StartDateText.isEmpty());
     dm.tblEvent.Edit();
     dm.tblEvent.SetValue("X", 125); // what placing an event in its bay writes
     dm.tblEvent.Post();
@@ -193,15 +193,15 @@ TEST_F(MainDataModTest, EntryBoxesFollowTheCurrentRowUnlessEditing) {
         markSeen = dm.Scrolling();
     };
     dm.tblEvent.First();
-    EXPECT_EQ(dm.EntrySet.StartMajor, "5");
-    EXPECT_EQ(dm.EntrySet.StartMinor, "6");
+    EXPECT_EQ(dm.EntrySet().StartMajor, "5");
+    EXPECT_EQ(dm.EntrySet().StartMinor, "6");
     dm.tblEvent.Next();
-    EXPECT_EQ(dm.EntrySet.StartMajor, "6");
-    EXPECT_EQ(dm.EntrySet.StartMinor, "");
+    EXPECT_EQ(dm.EntrySet().StartMajor, "6");
+    EXPECT_EQ(dm.EntrySet().StartMinor, "");
     EXPECT_EQ(fills, 2);
     EXPECT_TRUE(markSeen);
     EXPECT_FALSE(dm.Scrolling());
     dm.SetBoxRefreshGuard(true);
     dm.tblEvent.First();
-    EXPECT_EQ(dm.EntrySet.StartMajor, "6") << "the guard keeps the box being typed in";
+    EXPECT_EQ(dm.EntrySet().StartMajor, "6") << "the guard keeps the box being typed in";
 }
