@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <sqlite3.h>
+#include <string>
 
 namespace {
 // Unicode upper() and lower(): the engine's own only change ASCII letters.
@@ -19,22 +20,21 @@ void CaseFunction(sqlite3_context* context, int argc, sqlite3_value** argv, bool
     }
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const int size = sqlite3_value_bytes(argv[0]);
-    // Plain ASCII (most names and descriptions) changes only its letters: done in place,
-    // without the round trip through a QString that searches of large tables cannot afford.
+    // Plain ASCII (most names and descriptions) changes only its letters: converted in one pass
+    // into a buffer kept between rows, without the round trip through a QString that searches
+    // of large tables cannot afford. The engine copies it into the result's own storage.
+    thread_local std::string scratch;
+    scratch.resize(size_t(size));
     bool ascii = true;
-    for (int i = 0; i < size && ascii; ++i)
-        ascii = static_cast<unsigned char>(text[i]) < 0x80;
+    for (int i = 0; i < size; ++i) {
+        const char c = text[i];
+        ascii &= static_cast<unsigned char>(c) < 0x80;
+        scratch[size_t(i)] = upper ? (c >= 'a' && c <= 'z' ? char(c - 32) : c)
+                                   : (c >= 'A' && c <= 'Z' ? char(c + 32) : c);
+    }
     if (ascii) {
-        auto* out = static_cast<char*>(sqlite3_malloc64(sqlite3_uint64(size) + 1));
-        if (!out) {
-            sqlite3_result_error_nomem(context);
-            return;
-        }
-        for (int i = 0; i < size; ++i) {
-            const char c = text[i];
-            out[i] = upper ? (c >= 'a' && c <= 'z' ? char(c - 32) : c) : (c >= 'A' && c <= 'Z' ? char(c + 32) : c);
-        }
-        sqlite3_result_text64(context, out, sqlite3_uint64(size), sqlite3_free, SQLITE_UTF8);
+        sqlite3_result_text64(context, scratch.data(), sqlite3_uint64(size), SQLITE_TRANSIENT,
+                              SQLITE_UTF8);
         return;
     }
     const QString s = QString::fromUtf8(text, size);

@@ -395,6 +395,12 @@ TEST_F(DataSetTest, UpperAndLowerFollowUnicodeForEveryText) {
         EXPECT_EQ(st.ColumnText(0), text.toUpper()) << text.toStdString();
         EXPECT_EQ(st.ColumnText(1), text.toLower()) << text.toStdString();
     }
+    // Row after row in one statement: a short text after a long one keeps nothing of it.
+    TSqlStatement rows = db.Prepare("SELECT upper(column1) FROM (VALUES ('a long name'), ('ab'), ('é'), ('cd'))");
+    QStringList upper;
+    while (rows.Step())
+        upper << rows.ColumnText(0);
+    EXPECT_EQ(upper, QStringList({"A LONG NAME", "AB", "É", "CD"}));
     TSqlStatement null = db.Prepare("SELECT upper(NULL) IS NULL");
     ASSERT_TRUE(null.Step());
     EXPECT_EQ(null.ColumnInt64(0), 1);
