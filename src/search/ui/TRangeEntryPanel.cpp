@@ -78,6 +78,16 @@ void TRangeEntryPanel::SetValues(double low, double high) {
     }
 }
 
+void TRangeEntryPanel::SetRemembered(const QString& startText, const QString& endText,
+                                     const QDate& startDate, const QDate& endDate) {
+    edtStart->setText(startText);
+    edtEnd->setText(endText);
+    if (startDate.isValid())
+        dtpStart->SetDate(startDate);
+    if (endDate.isValid())
+        dtpEnd->SetDate(endDate);
+}
+
 void TRangeEntryPanel::Clear() {
     dtpStart->Clear();
     dtpEnd->Clear();

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QDate;
 class QLineEdit;
 class TDateEntry;
 
@@ -29,6 +30,9 @@ public:
     // Both pickers or boxes from two values (NoRangeValue empties the text).
     void SetValues(double low, double high);
     void Clear();
+    // The box texts and picker dates a search form remembered (an invalid date leaves its picker).
+    void SetRemembered(const QString& startText, const QString& endText, const QDate& startDate,
+                       const QDate& endDate);
 
 private:
     TUnitSystem m_units;

@@ -98,12 +98,7 @@ void TfrmAdvSearch::ClearForm() {
 
 void TfrmAdvSearch::LoadPersisted() {
     const TSearchFormPersistence::TValues v = m_persistence.Load();
-    pnlRange->edtStart->setText(v.Date1);
-    pnlRange->edtEnd->setText(v.Date2);
-    if (v.RealDate1.isValid())
-        pnlRange->dtpStart->SetDate(v.RealDate1);
-    if (v.RealDate2.isValid())
-        pnlRange->dtpEnd->SetDate(v.RealDate2);
+    pnlRange->SetRemembered(v.Date1, v.Date2, v.RealDate1, v.RealDate2);
     edtName->setText(v.NameKeywords);
     edtDesc->setText(v.DescKeywords);
     edtTags->setText(v.Tags);

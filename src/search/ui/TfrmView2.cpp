@@ -253,12 +253,7 @@ void TfrmView2::FillFromRequest(const TSearchRequest& r) {
 
 void TfrmView2::FillFromSearchForm(const TSearchFormPersistence::TValues& v) {
     chkDateTimeSpecified->setChecked(v.DateRangeUsed);
-    pnlRange->edtStart->setText(v.Date1);
-    pnlRange->edtEnd->setText(v.Date2);
-    if (v.RealDate1.isValid())
-        pnlRange->dtpStart->SetDate(v.RealDate1);
-    if (v.RealDate2.isValid())
-        pnlRange->dtpEnd->SetDate(v.RealDate2);
+    pnlRange->SetRemembered(v.Date1, v.Date2, v.RealDate1, v.RealDate2);
     edtKeywords->setText(v.NameKeywords);
     edtDescKeywords->setText(v.DescKeywords);
     edtTags->setText(v.Tags);
