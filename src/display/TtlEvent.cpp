@@ -206,17 +206,7 @@ void TtlEvent::SaveField(const QString& name, const QVariant& value) {
 }
 
 void TtlEvent::SaveFormatting() {
-    TDataSet* table = m_timeline.EventTableDataSource();
-    if (!table || !table->Active())
-        return;
-    std::optional<TSkipDateEntryScope> skip;
-    SkipDateEntry(skip, m_timeline);
-    if (!table->Locate(QStringLiteral("ID"), m_id))
-        return;
-    if (!table->Editing())
-        table->Edit();
-    table->SetValue(QStringLiteral("Formatting"), JoinMemoLines(m_formatting));
-    table->Post();
+    SaveField(QStringLiteral("Formatting"), JoinMemoLines(m_formatting));
 }
 
 void TtlEvent::ExpandChildren() {
